@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The banner that announces a level or the end of a game for three seconds.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+class QLabel;
+
+namespace tintrix {
+
+/** Shown modally over the board window; closes itself 3000 ms after it loads and
+ *  cannot be dismissed earlier. The caller sets both lines before showing it. */
+class LevelFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit LevelFrm(QWidget* boardWindow);
+
+    QLabel* Label1 = nullptr; // heading line
+    QLabel* Label2 = nullptr; // detail line
+
+    /** Shows the banner with the two lines and returns when it has closed itself. */
+    static void Announce(QWidget* boardWindow, const QString& line1, const QString& line2);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+
+    QWidget* m_board = nullptr;
+    QTimer Timer1;
+    bool m_closing = false;
+};
+
+} // namespace tintrix

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board window: its controls, menus and status bar, and the start-up steps.
+#include "Form1.h"
+
+// own
+#include "AudioBackend.h"
+#include "BoardLayout.h"
+#include "ImageControl.h"
+#include "LevelCatalogue.h"
+#include "Masterfrm.h"
+#include "MusicControl.h"
+#include "PicFrm.h"
+#include "Preferences.h"
+#include "TimeScale.h"
+#include "Twips.h"
+
+// Qt
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace tintrix {
+
+namespace {
+/** Guess and clue rows are numbered 1..12 from the bottom; the third is spelt in lower case. */
+QString rowName(int number) { return number == 3 ? QStringLiteral("row3") : QStringLiteral("Row%1").arg(number); }
+} // namespace
+
+Form1::Form1(Services services, QWidget* parent)
+    : QMainWindow(parent), m_services(std::move(services)), m_generator(0)
+{
+    Q_ASSERT(m_services.audio && m_services.scores);
+    setObjectName("Form1");
+    setWindowTitle("Tintrix ");
+
+    Pictures = new PicFrm(this);
+    m_prefs = new Preferences(QCoreApplication::applicationName());
+    MasterWindow = new Masterfrm(this);
+    MMControl1 = new MusicControl(m_services.audio->midi(), ScaledMs(1000), this);
+    MMControl1->setObjectName("MMControl1");
+    connect(MMControl1, &MusicControl::StatusUpdate, this, &Form1::MMControl1_StatusUpdate);
+
+    buildBoard();
+    buildMenus();
+    buildStatusBar();
+    // The window takes exactly the size of the board, the menu bar and the status bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The peg timer runs once after the window is made, then only for the feedback pegs.
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1.start(ScaledMs(200));
+
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    delete m_prefs;
+}
+
+ImageControl* Form1::makeImage(QWidget* container, int leftTwips, int topTwips, const QString& name)
+{
+    auto* image = new ImageControl(container);
+    image->setObjectName(name);
+    image->setGeometry(Twips(leftTwips), Twips(topTwips), Twips(kHoleSize), Twips(kHoleSize));
+    return image;
+}
+
+void Form1::buildBoard()
+{
+    auto* board = new QWidget(this);
+    board->setObjectName("Board");
+    board->setAutoFillBackground(true);
+    setCentralWidget(board);
+
+    auto makeBox = [&](const char* name, const TwipRect& r) {
+        auto* box = new QWidget(board);
+        box->setObjectName(name);
+        setTwipGeometry(box, r.Left, r.Top, r.Width, r.Height);
+        return box;
+    };
+    FieldBox1 = makeBox("FieldBox1", kFieldBox1Design);
+    FieldBox2 = makeBox("FieldBox2", kFieldBox2Design);
+    ColorBox1 = makeBox("ColorBox1", kColorBox1Design);
+    DoBox1 = makeBox("DoBox1", kDoBox1Design);
+    ColorBox2 = makeBox("ColorBox2", kColorBox2Design);
+    DoBox2 = makeBox("DoBox2", kDoBox2Design);
+
+    for (int number = 12; number >= 1; --number) {
+        const int top = 360 + kHolePitch * (12 - number);
+        for (int j = 0; j < kMaxHoles; ++j) {
+            auto* guess = makeImage(FieldBox1, 240 + kHolePitch * j, top, QStringLiteral("%1_%2").arg(rowName(number)).arg(j));
+            connect(guess, &ImageControl::clicked, this, [this, number, j] { Row_Click(number, j); });
+            Row[std::size_t(number)][std::size_t(j)] = guess;
+            Check[std::size_t(number)][std::size_t(j)] =
+                makeImage(FieldBox2, 120 + kHolePitch * j, top, QStringLiteral("Check%1_%2").arg(number).arg(j));
+        }
+    }
+
+    auto makeBar = [&](QWidget* box, const char* name, std::array<ImageControl*, 8>& bar, void (Form1::*click)(int)) {
+        for (int i = 0; i < kMaxColors; ++i) {
+            auto* entry = makeImage(box, 120 + kHolePitch * i, 0, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+            entry->setSpecialEffect(ImageControl::Effect::Raised);
+            connect(entry, &ImageControl::clicked, this, [this, click, i] { (this->*click)(i); });
+            connect(entry, &ImageControl::mouseDown, this, [this, entry] { setPressed(entry, true); });
+            connect(entry, &ImageControl::mouseUp, this, [this, entry] { setPressed(entry, false); });
+            bar[std::size_t(i)] = entry;
+        }
+    };
+    makeBar(ColorBox1, "ColSelect", ColSelect, &Form1::ColSelect_Click);
+    makeBar(ColorBox2, "ColSelect2", ColSelect2, &Form1::ColSelect2_Click);
+
+    auto makeButton = [&](QWidget* box, int left, const char* name, const char* tip, void (Form1::*click)()) {
+        auto* button = makeImage(box, left, 0, QLatin1String(name));
+        button->setSpecialEffect(ImageControl::Effect::Raised);
+        button->setToolTip(QLatin1String(tip));
+        connect(button, &ImageControl::clicked, this, click);
+        connect(button, &ImageControl::mouseDown, this, [this, button] { setPressed(button, true); });
+        connect(button, &ImageControl::mouseUp, this, [this, button] { setPressed(button, false); });
+        return button;
+    };
+    Redo1 = makeButton(DoBox1, 0, "Redo1", " Redo Last Row ", &Form1::Redo1_Click);
+    Undo1 = makeButton(DoBox1, 360, "Undo1", " Clear Row ", &Form1::Undo1_Click);
+    Redo2 = makeButton(DoBox2, 0, "Redo2", " Redo Last Row ", &Form1::Redo2_Click);
+    Undo2 = makeButton(DoBox2, 360, "Undo2", " Clear Row ", &Form1::Undo2_Click);
+
+    Image2 = new ImageControl(board);
+    Image2->setObjectName("Image2");
+    Image2->setToolTip(" Test your selection ");
+    Image2->setPicture(Pictures->picture("imgCheck"));
+    setTwipGeometry(Image2, 120, 720, 480, 480);
+    connect(Image2, &ImageControl::clicked, this, &Form1::Image2_Click);
+
+    // No game runs until New Game: the board takes no input before then.
+    setBoardEnabled(false);
+}
+
+void Form1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    // A checked item is switched by its handler alone: undo Qt's own toggle before the handler
+    // reads the check marks, which are the live preferences.
+    auto addChoice = [this](QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+            action->setChecked(!checked);
+            (this->*handler)();
+        });
+        return action;
+    };
+
+    QMenu* fileMenu = bar->addMenu("&File");
+    fileMenu->setObjectName("FileMenu");
+    Tournament = addItem(fileMenu, "Tournament", "New Game", &Form1::Tournament_Click);
+    EndGame = addItem(fileMenu, "EndGame", "End Game", &Form1::EndGame_Click);
+    EndGame->setEnabled(false);
+    fileMenu->addSeparator()->setObjectName("b1");
+    HighScores = addItem(fileMenu, "HighScores", "High Scores", &Form1::HighScores_Click);
+    fileMenu->addSeparator()->setObjectName("b9");
+    ExitGame = addItem(fileMenu, "ExitGame", "Exit", &Form1::ExitGame_Click);
+
+    // The level commands are run by the game itself; their menu is never shown.
+    Levels = new QMenu("&Level", this);
+    Levels->setObjectName("Levels");
+    for (const LevelSpec& level : kLevelCatalogue) {
+        QAction* action = Levels->addAction(QString::fromLatin1(level.MenuCaption.data(), qsizetype(level.MenuCaption.size())));
+        action->setObjectName(QString::fromLatin1(level.Command.data(), qsizetype(level.Command.size())));
+        const int row = level.Level;
+        connect(action, &QAction::triggered, this, [this, row] { OpenLevel(row); });
+    }
+
+    QMenu* prefMenu = bar->addMenu("&Preferences");
+    prefMenu->setObjectName("PrefMenu");
+    Style = prefMenu->addMenu("Style");
+    Style->setObjectName("Style");
+    Swirl = addChoice(Style, "Swirl", "Swirl", &Form1::Swirl_Click);
+    Stone = addChoice(Style, "Stone", "Stone", &Form1::Stone_Click);
+    Ice = addChoice(Style, "Ice", "Ice", &Form1::Ice_Click);
+    Cocktail = addChoice(Style, "Cocktail", "Cocktail", &Form1::Cocktail_Click);
+    prefMenu->addSeparator()->setObjectName("b12");
+    QMenu* soundMenu = prefMenu->addMenu("Sound");
+    soundMenu->setObjectName("SoundMenu");
+    SoundOn = addChoice(soundMenu, "SoundOn", "On", &Form1::SoundOn_Click);
+    SoundOff = addChoice(soundMenu, "SoundOff", "Off", &Form1::SoundOff_Click);
+    prefMenu->addSeparator()->setObjectName("b14");
+    QMenu* music = prefMenu->addMenu("Music");
+    music->setObjectName("Music");
+    MusicOn = addChoice(music, "MusicOn", "On", &Form1::MusicOn_Click);
+    MusicOff = addChoice(music, "MusicOff", "Off", &Form1::MusicOff_Click);
+    prefMenu->addSeparator()->setObjectName("b15");
+    QMenu* colorBar = prefMenu->addMenu("Color Bar");
+    colorBar->setObjectName("ColorBar");
+    ShowColorBar = addChoice(colorBar, "ShowColorBar", "Show", &Form1::ShowColorBar_Click);
+    HideColorBar = addChoice(colorBar, "HideColorBar", "Hide", &Form1::HideColorBar_Click);
+
+    QMenu* helpMenu = bar->addMenu("&Help");
+    helpMenu->setObjectName("HelpMnu");
+    help = addItem(helpMenu, "help", "Tintrix Help", &Form1::help_Click);
+    helpMenu->addSeparator()->setObjectName("b2");
+    AboutMe = addItem(helpMenu, "AboutMe", "About Tintrix", &Form1::AboutMe_Click);
+}
+
+void Form1::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+    const char* tips[] = {"This is your score", "The current level - there are 36", "TRUE means colors can be repeated",
+                          "This is the current selected color"};
+    const char* texts[] = {"Score = ", "", "", ""};
+    for (int i = 1; i <= 4; ++i) {
+        auto* panel = new QLabel(QLatin1String(texts[i - 1]), StatusBar1);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panel->setToolTip(QLatin1String(tips[i - 1]));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(i == 4 ? Twips(375) : 0);
+        panel->setAlignment(i == 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        StatusBar1->addWidget(panel, i == 4 ? 0 : 1);
+        Panels[std::size_t(i)] = panel;
+    }
+}
+
+void Form1::Form_Load()
+{
+    m_colorBarShown = m_prefs->colorBar();
+    const bool sound = m_prefs->sound();
+    const bool music = m_prefs->music();
+    const int style = m_prefs->style();
+
+    ShowColorBar->setChecked(m_colorBarShown);
+    HideColorBar->setChecked(!m_colorBarShown);
+    SoundOn->setChecked(sound);
+    SoundOff->setChecked(!sound);
+    MusicOn->setChecked(music);
+    MusicOff->setChecked(!music);
+    QAction* styles[] = {Swirl, Stone, Ice, Cocktail};
+    styles[style - 1]->setChecked(true);
+    StylePicture = Pictures->stylePicture(style);
+}
+
+void Form1::BindFeedbackPictures()
+{
+    XPic = Pictures->picture("imgX");
+    BlackPic = Pictures->picture("imgBlack");
+    GreyPic = Pictures->picture("imgGrey");
+}
+
+void Form1::LoadColorBars()
+{
+    for (int i = 0; i < kMaxColors; ++i)
+        ColSelect[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
+    for (int i = 0; i < kMaxColors; ++i)
+        ColSelect2[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
+}
+
+void Form1::LoadUndoRedoPictures()
+{
+    Redo1->setPicture(Pictures->picture("imgRedo"));
+    Undo1->setPicture(Pictures->picture("imgUndo"));
+    Redo2->setPicture(Pictures->picture("imgRedo"));
+    Undo2->setPicture(Pictures->picture("imgUndo"));
+}
+
+void Form1::Level1_Click() { OpenLevel(1); }
+
+float Form1::nextRandom()
+{
+    return m_services.random ? m_services.random() : m_generator.next();
+}
+
+void Form1::PlayEffect(const QString& name)
+{
+    if (!SoundOn->isChecked())
+        return;
+    // Effect names are written as the program always wrote them, "\Name.wav".
+    QString file = name;
+    if (file.startsWith('\\'))
+        file.remove(0, 1);
+    m_services.audio->playEffect(m_services.programFolder + '/' + file);
+}
+
+} // namespace tintrix

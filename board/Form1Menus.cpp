@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menus: styles, colour bar, sound, music, help, about, high scores and leaving.
+#include "Form1.h"
+
+// own
+#include "HelpWindow.h"
+#include "HighScoreBook.h"
+#include "MusicControl.h"
+#include "PicFrm.h"
+#include "Preferences.h"
+#include "frmAbout.h"
+
+// Qt
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace tintrix {
+
+// ---------------------------------------------------------------------------------------------
+// Style
+
+void Form1::Swirl_Click() { selectStyle(1); }
+void Form1::Stone_Click() { selectStyle(2); }
+void Form1::Ice_Click() { selectStyle(3); }
+void Form1::Cocktail_Click() { selectStyle(4); }
+
+void Form1::selectStyle(int style)
+{
+    QAction* items[] = {Swirl, Stone, Ice, Cocktail};
+    for (int i = 0; i < 4; ++i)
+        items[i]->setChecked(i + 1 == style);
+    StylePicture = Pictures->stylePicture(style);
+    InitBoard();
+    m_prefs->setStyle(style);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Colour bar: the lower bar lives in the 600 twips the window grows by.
+
+void Form1::ShowColorBar_Click()
+{
+    if (m_colorBarShown)
+        return;
+    setColorBarShown(true);
+}
+
+void Form1::HideColorBar_Click()
+{
+    if (!m_colorBarShown)
+        return;
+    setColorBarShown(false);
+}
+
+void Form1::setColorBarShown(bool shown)
+{
+    m_heightTwips += shown ? 600 : -600;
+    applyWindowSize();
+    ShowColorBar->setChecked(shown);
+    HideColorBar->setChecked(!shown);
+    m_colorBarShown = shown;
+    m_prefs->setColorBar(shown);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Sound and music
+
+void Form1::SoundOn_Click()
+{
+    if (SoundOn->isChecked())
+        return;
+    SoundOn->setChecked(true);
+    SoundOff->setChecked(false);
+    m_prefs->setSound(true);
+}
+
+void Form1::SoundOff_Click()
+{
+    if (SoundOff->isChecked())
+        return;
+    SoundOff->setChecked(true);
+    SoundOn->setChecked(false);
+    m_prefs->setSound(false);
+}
+
+void Form1::MusicOn_Click()
+{
+    if (MusicOn->isChecked())
+        return;
+    MMControl1->setCommand("play");
+    MusicOn->setChecked(true);
+    MusicOff->setChecked(false);
+    m_prefs->setMusic(true);
+}
+
+void Form1::MusicOff_Click()
+{
+    if (MusicOff->isChecked())
+        return;
+    MMControl1->setCommand("stop");
+    MusicOff->setChecked(true);
+    MusicOn->setChecked(false);
+    m_prefs->setMusic(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help, about, high scores
+
+void Form1::help_Click()
+{
+    ShowHelp(m_services.programFolder + "/tintrix.hlp", this);
+}
+
+void Form1::AboutMe_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void Form1::HighScores_Click()
+{
+    m_services.scores->ShowHighScores(this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Leaving
+
+void Form1::ExitGame_Click()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+void Form1::Form_QueryUnload(QCloseEvent* event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), "Exit Tintrix?",
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("ExitBox");
+    if (box.exec() != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    // Everything is already saved: end at once, also in the middle of a check.
+    m_exiting = true;
+    if (m_tickLoop)
+        m_tickLoop->quit();
+    event->accept();
+    emit exitConfirmed();
+}
+
+} // namespace tintrix

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The help window: the help file's topics and their pages.
+#include "HelpWindow.h"
+
+// Qt
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+#include <QUrl>
+
+// Std
+#include <utility>
+
+namespace tintrix {
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kTopicListWidth = 200;
+constexpr int kGapToOwner = 8;
+
+constexpr auto kFindOptions =
+    QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
+
+QString plainText(const QString& html)
+{
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+QString shownPath(const QString& file)
+{
+    return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toHtmlEscaped();
+}
+
+} // namespace
+
+// ----------------------------------------------------------------------------------------
+// The one help window
+
+void ShowHelp(const QString& helpFile, QWidget* parent)
+{
+    // Only one help window: asking again brings the open one to the front. It deletes itself
+    // when closed, and goes with its owner, so the guard empties in both cases.
+    static QPointer<HelpWindow> s_window;
+    if (!s_window) {
+        s_window = new HelpWindow(parent);
+        s_window->loadHelpFile(helpFile);
+        s_window->placeNear(parent);
+    } else if (s_window->helpFile() != helpFile || !s_window->hasTopics()) {
+        // The program was given another file, or a file that was missing may be back.
+        s_window->loadHelpFile(helpFile);
+    }
+    s_window->show();
+    s_window->raise();
+    s_window->activateWindow();
+}
+
+// ----------------------------------------------------------------------------------------
+// Construction
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tintrix Help"));
+    resize(kWidth, kHeight);
+
+    m_topicList = new QListWidget;
+    m_topicList->setObjectName(QStringLiteral("helpTopics"));
+    m_page = new QTextBrowser;
+    m_page->setObjectName(QStringLiteral("helpPage"));
+    // Links are ours to follow: a topic link changes the list's selection as well.
+    m_page->setOpenLinks(false);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_topicList);
+    splitter->addWidget(m_page);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kTopicListWidth, kWidth - kTopicListWidth});
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(splitter);
+
+    connect(m_topicList, &QListWidget::currentRowChanged, this, &HelpWindow::onTopicChanged);
+    connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::onLinkClicked);
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+
+    m_topicList->setFocus();
+}
+
+// ----------------------------------------------------------------------------------------
+// Reading the help file
+
+QList<HelpWindow::Topic> HelpWindow::readTopics(const QString& html, QString* styleSheet)
+{
+    static const QRegularExpression styleRe(QStringLiteral("<style[^>]*>(.*?)</style>"), kFindOptions);
+    static const QRegularExpression sectionRe(
+        QString::fromLatin1(R"(<section\b[^>]*\bid\s*=\s*["']([^"']+)["'][^>]*>(.*?)</section>)"), kFindOptions);
+    static const QRegularExpression titleRe(QStringLiteral("<h2[^>]*>(.*?)</h2>"), kFindOptions);
+    static const QRegularExpression bodyRe(QStringLiteral("<body[^>]*>(.*)</body>"), kFindOptions);
+
+    const auto style = styleRe.match(html);
+    *styleSheet = style.hasMatch() ? style.captured(1) : QString();
+
+    QList<Topic> topics;
+    for (auto it = sectionRe.globalMatch(html); it.hasNext();) {
+        const auto section = it.next();
+        const auto heading = titleRe.match(section.captured(2));
+        QString title = heading.hasMatch() ? plainText(heading.captured(1)) : QString();
+        if (title.isEmpty())
+            title = section.captured(1);
+        topics.append({section.captured(1), title, section.captured(2)});
+    }
+    if (topics.isEmpty()) {
+        // A help file without topics is still worth reading, as one page.
+        const auto body = bodyRe.match(html);
+        const QString text = body.hasMatch() ? body.captured(1) : html;
+        if (!plainText(text).isEmpty())
+            topics.append({QString(), QStringLiteral("Tintrix Help"), text});
+    }
+    return topics;
+}
+
+void HelpWindow::loadHelpFile(const QString& helpFile)
+{
+    m_helpFile = helpFile;
+    const QFileInfo info(helpFile);
+    if (!info.exists()) {
+        showMessage(QStringLiteral("The help file %1 could not be found.").arg(shownPath(helpFile)));
+        return;
+    }
+    QFile file(helpFile);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        showMessage(QStringLiteral("The help file %1 could not be read.").arg(shownPath(helpFile)));
+        return;
+    }
+    QString styleSheet;
+    QList<Topic> topics = readTopics(QString::fromUtf8(file.readAll()), &styleSheet);
+    if (topics.isEmpty()) {
+        showMessage(QStringLiteral("The help file %1 is empty.").arg(shownPath(helpFile)));
+        return;
+    }
+
+    m_topics = std::move(topics);
+    m_page->document()->setDefaultStyleSheet(styleSheet);
+    {
+        // Filling the list must not show each topic on the way.
+        const QSignalBlocker blocker(m_topicList);
+        m_topicList->clear();
+        for (const Topic& topic : std::as_const(m_topics))
+            m_topicList->addItem(topic.title);
+    }
+    m_topicList->show();
+    m_topicList->setCurrentRow(0);
+    onTopicChanged(0);
+}
+
+void HelpWindow::showMessage(const QString& text)
+{
+    // The window still says what went wrong, rather than opening blank.
+    m_topics.clear();
+    {
+        const QSignalBlocker blocker(m_topicList);
+        m_topicList->clear();
+    }
+    m_topicList->hide();
+    m_page->document()->setDefaultStyleSheet(QString());
+    m_page->setHtml(QStringLiteral("<h2>Tintrix Help</h2><p>%1</p>"
+                                   "<p>Tintrix looks for its help file in the program's folder, "
+                                   "next to the game itself.</p>")
+                        .arg(text));
+}
+
+// ----------------------------------------------------------------------------------------
+// Topics and links
+
+bool HelpWindow::showTopic(const QString& id)
+{
+    for (int row = 0; row < m_topics.size(); ++row) {
+        if (m_topics[row].id == id) {
+            m_topicList->setCurrentRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void HelpWindow::onTopicChanged(int row)
+{
+    if (row < 0 || row >= m_topics.size())
+        return;
+    m_page->setHtml(m_topics[row].body);
+}
+
+void HelpWindow::onLinkClicked(const QUrl& url)
+{
+    if (url.isRelative() && url.path().isEmpty() && url.hasFragment()) {
+        // "#id": another topic, or else a place on this page.
+        if (!showTopic(url.fragment()))
+            m_page->scrollToAnchor(url.fragment());
+        return;
+    }
+    if (!url.isRelative())
+        QDesktopServices::openUrl(url);
+}
+
+// ----------------------------------------------------------------------------------------
+// Placement
+
+void HelpWindow::placeNear(const QWidget* owner)
+{
+    if (!owner)
+        return;
+    const QWidget* ownerWindow = owner->window();
+    const QRect frame = ownerWindow->frameGeometry();
+    const QScreen* screen = ownerWindow->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+
+    // Beside the board, so the game stays in view while reading.
+    QRect target(QPoint(frame.right() + kGapToOwner, frame.top()), size());
+    if (!available.contains(target)) {
+        target.moveCenter(frame.center());
+        target.moveLeft(qBound(available.left(), target.left(), available.right() - target.width()));
+        target.moveTop(qBound(available.top(), target.top(), available.bottom() - target.height()));
+    }
+    move(target.topLeft());
+}
+
+} // namespace tintrix

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The image control behind every hole, colour-bar entry and undo or redo button.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+/** Shows a picture at its natural size, centred and clipped, with a single border or a flat,
+ *  raised or sunken look. The single border and the raised or sunken look exclude each other:
+ *  setting the border makes the control flat, and raising or sinking it removes the border. */
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { None = 0, Single = 1 };
+    enum class Effect { Flat = 0, Raised = 1, Sunken = 2 };
+
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    [[nodiscard]] const QPixmap& picture() const { return m_picture; }
+    /** Identifies the picture shown: copies of one store picture share the key. */
+    [[nodiscard]] qint64 pictureKey() const { return m_picture.cacheKey(); }
+
+    void setBorderStyle(Border border);
+    [[nodiscard]] Border borderStyle() const { return m_border; }
+    void setSpecialEffect(Effect effect);
+    [[nodiscard]] Effect specialEffect() const { return m_effect; }
+
+signals:
+    void clicked();
+    void mouseDown();
+    void mouseUp();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    Border m_border = Border::None;
+    Effect m_effect = Effect::Flat;
+    bool m_pressed = false;
+};

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test Tintrix.
+# Idempotent: packages already present are left alone. Runs as root or through sudo.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  # Qt 6 widgets, multimedia and their platform plugins (xcb and offscreen)
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+  libgl-dev
+  # MIDI music: FluidSynth and a General MIDI SoundFont
+  libfluidsynth-dev timgm6mb-soundfont
+  # fonts: metric-compatible stand-ins for Arial, Times New Roman and MS Sans Serif
+  fonts-liberation2 fonts-dejavu-core fontconfig
+  # running on a virtual display, screenshots, end-to-end driving
+  xvfb xauth x11-utils xdotool imagemagick
+  # fuzzing the score file loader
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tintrix and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build"
+cd "$root/build"
+ctest --output-on-failure -j2

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
+
+#include "TimeScale.h"
+
+// Qt
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+namespace tintrix::test {
+
+void PrepareTestEnvironment(double timeScale)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SetTimeScale(timeScale);
+}
+
+ProgramFolder::ProgramFolder()
+{
+    // Media only: never a high score file from another run.
+    const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+    for (const QString& name : {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp"}) {
+        if (built.exists(name))
+            QFile::copy(built.filePath(name), QDir(m_dir.path()).filePath(name));
+    }
+}
+
+struct ModalAnswerer::Impl {
+    std::function<bool(QWidget*)> handler;
+    QTimer timer;
+    QPointer<QWidget> last;
+    int answered = 0;
+    bool done = false;
+};
+
+ModalAnswerer::ModalAnswerer(std::function<bool(QWidget*)> handler) : d(new Impl)
+{
+    d->handler = std::move(handler);
+    d->timer.setInterval(5);
+    QObject::connect(&d->timer, &QTimer::timeout, [impl = d] {
+        if (impl->done)
+            return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == impl->last || !modal->isVisible())
+            return;
+        impl->last = modal;
+        ++impl->answered;
+        if (impl->handler(modal))
+            impl->done = true;
+    });
+    d->timer.start();
+}
+
+ModalAnswerer::~ModalAnswerer()
+{
+    d->timer.stop();
+    delete d;
+}
+
+int ModalAnswerer::answered() const { return d->answered; }
+
+bool ClickButton(QWidget* window, const QString& text)
+{
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->text().remove('&') == text) {
+            QTimer::singleShot(0, b, &QAbstractButton::click);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+} // namespace tintrix::test

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Shared set-up for the tests: isolated settings, fast timers, answering modal windows.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+
+namespace tintrix::test {
+
+/** Settings in Qt's test mode (never the player's own) and timers 50 times faster.
+ *  Call first in initTestCase. */
+void PrepareTestEnvironment(double timeScale = 0.02);
+
+/** A fresh program folder with the built game's media copied in. */
+class ProgramFolder {
+public:
+    ProgramFolder();
+    [[nodiscard]] QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+/** Answers modal windows as they open. The handler gets each new modal window; it returns
+ *  true once it has answered the last window it expects. Stops by itself when the object
+ *  goes out of scope. */
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(std::function<bool(QWidget*)> handler);
+    ~ModalAnswerer();
+    [[nodiscard]] int answered() const;
+
+private:
+    struct Impl;
+    Impl* d;
+};
+
+/** Clicks the button with the given text in a message box or dialog. Returns false when
+ *  there is no such button. */
+bool ClickButton(QWidget* window, const QString& text);
+
+/** Waits for the condition while processing events, up to timeoutMs. */
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+} // namespace tintrix::test
