@@ -44,6 +44,7 @@ public:
         assert(r >= 0 && r < m_rows);
         return {m_pieces.data() + std::size_t(r) * std::size_t(m_holes), std::size_t(m_holes)};
     }
+    std::span<const Piece> row(int r) const { return const_cast<PieceGrid&>(*this).row(r); }
 
 private:
     int m_rows = 0;

@@ -28,6 +28,8 @@ struct ModalLog {
     QStringList seen;
     QString nameAnswer = "tester";
     bool exitAnswerYes = false;
+    const FakeMidi* midi = nullptr;
+    bool musicStoppedBeforeName = false;
 };
 
 /** Answers every modal window of the board the way a patient player would, and logs it. */
@@ -44,6 +46,7 @@ inline bool AnswerBoardModal(QWidget* modal, ModalLog& log)
     }
     if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         log.seen << "name";
+        log.musicStoppedBeforeName = log.midi && !log.midi->calls.isEmpty() && log.midi->calls.last() == "stop";
         input->setTextValue(log.nameAnswer);
         QTimer::singleShot(0, input, &QDialog::accept);
         return false;
@@ -71,6 +74,7 @@ public:
         : scores(folder.path()),
           answerer([this](QWidget* w) { return AnswerBoardModal(w, log); })
     {
+        log.midi = &audio.fakeMidi;
         scores.LoadHighScores();
         board = std::make_unique<Form1>(Form1::Services{folder.path(), &audio, &scores, std::move(random)});
         board->BindFeedbackPictures();
@@ -95,6 +99,11 @@ public:
         for (std::size_t j = 0; j < colours.size(); ++j)
             place(int(j), colours[j]);
     }
+    /** Checks the current row. */
+    void check() { board->Image2_Click(); }
+    void win() { fill(secret()); check(); }
+    void missRow() { fill(miss()); check(); }
+    void newGame() { board->Tournament->trigger(); }
     std::vector<int> secret() const { return ColorsOf(s().MasterPieces); }
     /** A guess sharing no colour position with the secret (so not a win). */
     std::vector<int> miss() const
