@@ -17,7 +17,6 @@ class BoardLevelsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { PrepareTestEnvironment(); }
-    void init() { QSettings("test_board_levels", "test_board_levels").clear(); }
 
     // The window first shows level 1 at rest: nothing drawn, nothing playing.
     void startUpShowsLevelOneAtRest()

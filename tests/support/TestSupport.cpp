@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QPointer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +22,10 @@ void PrepareTestEnvironment(double timeScale)
 {
     QStandardPaths::setTestModeEnabled(true);
     SetTimeScale(timeScale);
+    // Every test program starts from an empty settings store of its own.
+    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+    settings.clear();
+    settings.sync();
 }
 
 ProgramFolder::ProgramFolder()

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The high score table as the player meets it: the end of a game, the name prompt, the window,
+// a second copy of the game, and a folder that cannot be written.
+#include "HighScoreBook.h"
+#include "HighScoreFrm.h"
+#include "ScoreTestFolders.h"
+#include "TestSupport.h"
+#include "Twips.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tintrix;
+using namespace tintrix::test;
+
+namespace {
+
+const QByteArray kFullFile = "A\r\n 500 \r\n 9 \r\nB\r\n 400 \r\n 8 \r\nC\r\n 300 \r\n 7 \r\n"
+                             "D\r\n 200 \r\n 6 \r\nE\r\n 100 \r\n 5 \r\n";
+
+// A book on a fresh program folder whose prompt answers from a list and whose notices are kept.
+struct Game {
+    explicit Game(QString folder = {}) : programFolder(folder.isEmpty() ? dir.path() : folder)
+    {
+        book.setFallbackFolder(dir.path() + "/user");
+        book.setNamePrompt([this](QWidget*) { return ++asked, answers.isEmpty() ? QString() : answers.takeFirst(); });
+        book.setNotice([this](QWidget*, const QString& text) { notices << text; });
+    }
+    QByteArray file() const { return ReadAll(programFolder + "/Hsl.hsl"); }
+    QString names() const
+    {
+        QStringList names;
+        for (int i = 1; i <= book.table().HighScoreCount; ++i)
+            names << book.table().place(i).Name;
+        return names.join(',');
+    }
+
+    QTemporaryDir dir;
+    QString programFolder;
+    HighScoreBook book{programFolder};
+    QStringList answers;
+    int asked = 0;
+    QStringList notices;
+};
+
+// Opens the table window, lets check look at it, then closes it with the given button.
+void inspectWindow(const HighScoreBook& book, const QString& button, const std::function<void(HighScoreFrm&)>& check)
+{
+    ModalAnswerer answerer([&](QWidget* w) {
+        auto* frm = qobject_cast<HighScoreFrm*>(w);
+        if (frm)
+            check(*frm);
+        return ClickButton(w, button);
+    });
+    book.ShowHighScores(nullptr);
+    QCOMPARE(answerer.answered(), 1);
+}
+
+} // namespace
+
+class ScoreBookTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PrepareTestEnvironment(); }
+
+    // No file: five empty rows and no file made by loading; the first positive score asks
+    // once and creates the file with that one entry.
+    void firstGameCreatesTheFile()
+    {
+        Game game;
+        game.book.LoadHighScores();
+        inspectWindow(game.book, "OK", [](HighScoreFrm& frm) {
+            for (int i = 1; i <= 5; ++i)
+                QVERIFY(frm.NameLbl[i]->text().isEmpty() && frm.ScoreLbl[i]->text().isEmpty() && frm.LevelTxt[i]->text().isEmpty());
+        });
+        QVERIFY(!QFile::exists(game.dir.path() + "/Hsl.hsl"));
+        game.answers << "ann";
+        game.book.RecordHighScore(40, 3, nullptr);
+        QCOMPARE(game.asked, 1);
+        QCOMPARE(game.file(), QByteArray("ANN\r\n 40 \r\n 3 \r\n"));
+        QVERIFY(game.notices.isEmpty());
+    }
+
+    // A score of 0 asks nothing and leaves the file alone, whether there is one or not.
+    void scoreZeroChangesNothing()
+    {
+        Game game;
+        game.book.RecordHighScore(0, 4, nullptr);
+        QVERIFY(!QFile::exists(game.dir.path() + "/Hsl.hsl"));
+        QVERIFY(WriteAll(game.dir.path() + "/Hsl.hsl", "X\r\n-5 \r\n 1 \r\n"));
+        game.book.LoadHighScores();
+        game.book.RecordHighScore(0, 4, nullptr);
+        QCOMPARE(game.asked, 0);
+        QCOMPARE(game.file(), QByteArray("X\r\n-5 \r\n 1 \r\n"));
+    }
+
+    // The name is asked again while longer than 12 characters; empty answers record an empty
+    // name (an empty line in the file); lower case is kept as upper case.
+    void nameIsAskedUntilItFits_data()
+    {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QByteArray>("nameLine");
+        QTest::newRow("13 then 12 characters") << QStringList{"abcdefghijklm", "abcdefghijkl"} << 2 << QByteArray("ABCDEFGHIJKL");
+        QTest::newRow("too long twice") << QStringList{"thirteen char", "fourteen chars", "ok"} << 3 << QByteArray("OK");
+        QTest::newRow("empty") << QStringList{""} << 1 << QByteArray("");
+        QTest::newRow("lower case") << QStringList{"Zoë o'neil"} << 1 << QByteArray("ZOË O'NEIL");
+    }
+    void nameIsAskedUntilItFits()
+    {
+        Game game;
+        QFETCH(QStringList, answers);
+        game.answers = answers;
+        game.book.RecordHighScore(150, 7, nullptr);
+        QCOMPARE(game.asked, QFETCH(int, asked));
+        QCOMPARE(game.file(), QFETCH(QByteArray, nameLine) + "\r\n 150 \r\n 7 \r\n");
+    }
+
+    // With 500, 400, 300, 200, 100 in the file: 100 does not enter (no prompt, file untouched),
+    // 101 replaces the fifth, 300 goes above the old 300 and 100 drops out.
+    void fullTableTakesOnlyBetterScores_data()
+    {
+        QTest::addColumn<qint32>("score");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("100") << 100 << "A,B,C,D,E";
+        QTest::newRow("101") << 101 << "A,B,C,D,NEW";
+        QTest::newRow("300") << 300 << "A,B,NEW,C,D";
+    }
+    void fullTableTakesOnlyBetterScores()
+    {
+        Game game;
+        QVERIFY(WriteAll(game.dir.path() + "/Hsl.hsl", kFullFile));
+        game.book.LoadHighScores();
+        game.answers << "new";
+        QFETCH(qint32, score);
+        game.book.RecordHighScore(score, 20, nullptr);
+        QFETCH(QString, names);
+        QCOMPARE(game.names(), names);
+        QCOMPARE(game.asked, names.contains("NEW") ? 1 : 0);
+        QCOMPARE(game.file(), SerializeHighScores(game.book.table()));
+    }
+
+    // Two qualifying games in one run both end up in the file, and the window shows them with
+    // the level being played when each game ended.
+    void twoGamesInOneRunAreBothShown()
+    {
+        Game game;
+        game.book.LoadHighScores();
+        game.answers << "first" << "second";
+        game.book.RecordHighScore(150, 12, nullptr);
+        game.book.RecordHighScore(-20, 1, nullptr); // cannot fill an empty place
+        game.book.RecordHighScore(900, 36, nullptr);
+        QCOMPARE(game.file(), QByteArray("SECOND\r\n 900 \r\n 36 \r\nFIRST\r\n 150 \r\n 12 \r\n"));
+        inspectWindow(game.book, "Cancel", [](HighScoreFrm& frm) {
+            QCOMPARE(frm.windowTitle(), QString("Top Scores"));
+            QVERIFY(frm.findChild<QLabel*>("lblTitle")->text() == "TOP PLAYERS");
+            QCOMPARE(frm.NameLbl[2]->text(), QString("FIRST"));
+            QCOMPARE(frm.ScoreLbl[2]->text(), QString("150"));
+            QCOMPARE(frm.LevelTxt[2]->text(), QString("LEVEL 12"));
+            QVERIFY(frm.NameLbl[3]->text().isEmpty());
+            for (int i = 1; i <= 5; ++i)
+                QCOMPARE(frm.LevelTxt[i]->y(), Twips(720 + 360 * (i - 1)));
+            QVERIFY(frm.Command1->y() > frm.LevelTxt[5]->y());
+        });
+    }
+
+    // The real prompt: its title, text and empty default; a 13-character answer brings it back;
+    // Cancel records an empty name.
+    void realPromptIsAnswered()
+    {
+        QTemporaryDir dir;
+        HighScoreBook book(dir.path());
+        QStringList seen;
+        const QStringList typed{"thirteen char", "ann", "ignored"};
+        ModalAnswerer answerer([&](QWidget* w) {
+            auto* dialog = qobject_cast<QInputDialog*>(w);
+            if (!dialog)
+                return true;
+            seen << dialog->windowTitle() + '|' + dialog->labelText() + '|' + dialog->textValue();
+            dialog->setTextValue(typed[seen.size() - 1]);
+            ClickButton(dialog, seen.size() < 3 ? "OK" : "Cancel");
+            return seen.size() == 3;
+        });
+        book.RecordHighScore(50, 2, nullptr);
+        book.RecordHighScore(40, 2, nullptr);
+        QCOMPARE(seen, QStringList(3, "New High Score|Enter your name (1-12 char).|"));
+        QCOMPARE(ReadAll(dir.path() + "/Hsl.hsl"), QByteArray("ANN\r\n 50 \r\n 2 \r\n\r\n 40 \r\n 2 \r\n"));
+    }
+
+    // A second copy of the game saves while this one waits for the player's name: both
+    // entries survive, in rank order, with nothing doubled.
+    void secondCopySavingMeanwhileKeepsBothEntries()
+    {
+        Game mine, other(mine.dir.path());
+        QVERIFY(WriteAll(mine.dir.path() + "/Hsl.hsl", "OLD\r\n 250 \r\n 3 \r\n"));
+        mine.book.LoadHighScores();
+        other.book.LoadHighScores();
+        other.answers << "other";
+        mine.book.setNamePrompt([&](QWidget*) {
+            other.book.RecordHighScore(200, 8, nullptr);
+            return QString("mine");
+        });
+        mine.book.RecordHighScore(300, 9, nullptr);
+        QCOMPARE(mine.names(), QString("MINE,OLD,OTHER"));
+        QCOMPARE(mine.file(), SerializeHighScores(mine.book.table()));
+        other.book.RecordHighScore(260, 9, nullptr); // and the other copy sees this one's entry
+        QCOMPARE(other.names(), QString("MINE,OTHER,OLD,OTHER"));
+    }
+
+    // A folder that cannot be written: the scores go to the user's folder, the player is told
+    // once per run, nothing is lost, and the next start reads that folder first.
+    void unwritableFolderSavesToTheUserFolder()
+    {
+        QTemporaryDir top;
+        const QString program = UnwritableFolder(top.path());
+        QVERIFY(WriteAll(program + "/Hsl.hsl", "OLD\r\n 250 \r\n 3 \r\n"));
+        auto game = std::make_unique<Game>(program);
+        game->book.LoadHighScores();
+        game->answers << "ann" << "bo";
+        game->book.RecordHighScore(300, 4, nullptr);
+        game->book.RecordHighScore(100, 2, nullptr);
+        QCOMPARE(game->notices.size(), 1);
+        QVERIFY(game->notices[0].contains(game->dir.path() + "/user/Hsl.hsl"));
+        QCOMPARE(ReadAll(program + "/Hsl.hsl"), QByteArray("OLD\r\n 250 \r\n 3 \r\n"));
+
+        HighScoreBook nextStart(program);
+        nextStart.setFallbackFolder(game->dir.path() + "/user");
+        nextStart.LoadHighScores();
+        QCOMPARE(nextStart.table(), game->book.table());
+        QCOMPARE(game->names(), QString("ANN,OLD,BO"));
+    }
+
+    // Nowhere to save: the player is told, the entry stays in the table, and it is saved with
+    // the next high score once a folder can take it.
+    void failedSaveKeepsTheEntry()
+    {
+        QTemporaryDir top;
+        Game game(UnwritableFolder(top.path()));
+        game.book.setFallbackFolder(UncreatableFolder(top.path()));
+        game.answers << "ann" << "bo";
+        game.book.RecordHighScore(300, 4, nullptr);
+        QCOMPARE(game.notices.size(), 1);
+        QCOMPARE(game.names(), QString("ANN"));
+
+        QVERIFY(QFile::remove(top.path() + "/blocker"));
+        game.book.RecordHighScore(100, 2, nullptr);
+        QCOMPARE(ReadAll(top.path() + "/blocker/data/Hsl.hsl"), SerializeHighScores(game.book.table()));
+        QCOMPARE(game.names(), QString("ANN,BO"));
+    }
+};
+
+QTEST_MAIN(ScoreBookTest)
+#include "test_score_book.moc"

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The high score file on disk: what is read, how a save merges and replaces, where it falls back.
+#include "HighScoreCodec.h"
+#include "HighScoreStore.h"
+#include "ScoreTestFolders.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace tintrix;
+using namespace tintrix::test;
+
+namespace {
+
+const QByteArray kAnneFile = "ANNE\r\n 300 \r\n 9 \r\n";
+
+QString fileIn(const QString& folder) { return folder + "/Hsl.hsl"; }
+
+} // namespace
+
+class ScoreStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    // No file is an empty table, and reading creates nothing.
+    void missingFileIsAnEmptyTable()
+    {
+        QTemporaryDir dir;
+        const HighScoreStore store(dir.path(), dir.path() + "/user");
+        QCOMPARE(store.read(), HighScoreTable{});
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // A pipe or a folder under the file's name reads as empty at once instead of blocking the
+    // start-up; a save with a folder in the way goes to the per-user folder.
+    void otherThingsUnderTheNameReadEmpty()
+    {
+        QTemporaryDir dir;
+        const HighScoreStore store(dir.path(), dir.path() + "/user");
+        QCOMPARE(mkfifo(qPrintable(fileIn(dir.path())), 0600), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(store.read(), HighScoreTable{});
+        QVERIFY(clock.elapsed() < 1000);
+
+        QFile::remove(fileIn(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir("Hsl.hsl"));
+        QCOMPARE(store.read(), HighScoreTable{});
+        QCOMPARE(store.save({{5, "X", 1}}, {}).where, HighScoreStore::Where::FallbackFolder);
+    }
+
+    // A save starts from the file as it is now (another copy may have written it), ranks the
+    // new entries in, and leaves only the file: no lock, no temporary file, and no leftover of
+    // a copy killed while saving.
+    void saveMergesWithTheFileAsItIsNow()
+    {
+        QTemporaryDir dir;
+        const HighScoreStore store(dir.path(), dir.path() + "/user");
+        QVERIFY(WriteAll(fileIn(dir.path()), kAnneFile));
+        QVERIFY(WriteAll(fileIn(dir.path()) + ".Ab1XyZ", "half a sa"));
+        QVERIFY(WriteAll(dir.path() + "/notes.txt", "kept"));
+        const HighScoreTable stale = RankedTable({{999, "GONE", 1}});
+
+        const HighScoreStore::SaveResult saved = store.save({{400, "BEN", 2}, {300, "CY", 3}}, stale);
+        QCOMPARE(saved.where, HighScoreStore::Where::ProgramFolder);
+        QCOMPARE(saved.file, fileIn(dir.path()));
+        QCOMPARE(ReadAll(saved.file), "BEN\r\n 400 \r\n 2 \r\nCY\r\n 300 \r\n 3 \r\n" + kAnneFile);
+        QCOMPARE(saved.table, ParseHighScores(ReadAll(saved.file)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Hsl.hsl", "notes.txt"}));
+    }
+
+    // A program folder that cannot be written: the per-user file gets what the program's file
+    // held plus the new entry, and is the one read and written from then on.
+    void unwritableFolderFallsBackToTheUserFolder()
+    {
+        QTemporaryDir dir;
+        const QString program = UnwritableFolder(dir.path());
+        QVERIFY(WriteAll(fileIn(program), kAnneFile));
+        const HighScoreStore store(program, dir.path() + "/user/data");
+
+        const HighScoreStore::SaveResult saved = store.save({{100, "BEN", 2}}, {});
+        QCOMPARE(saved.where, HighScoreStore::Where::FallbackFolder);
+        QCOMPARE(saved.file, fileIn(dir.path() + "/user/data"));
+        QCOMPARE(ReadAll(saved.file), kAnneFile + "BEN\r\n 100 \r\n 2 \r\n");
+        QCOMPARE(ReadAll(fileIn(program)), kAnneFile);
+        QCOMPARE(store.activeFile(), saved.file);
+        QCOMPARE(store.read(), saved.table);
+        QCOMPARE(store.save({{200, "CY", 3}}, {}).table.HighScoreCount, 3);
+    }
+
+    // Nowhere to write: nothing is claimed saved, and the caller still gets its entries ranked
+    // into the table it knew.
+    void nowhereToWriteReportsNothingSaved()
+    {
+        QTemporaryDir dir;
+        const HighScoreStore store(UnwritableFolder(dir.path()), UncreatableFolder(dir.path()));
+        const HighScoreStore::SaveResult saved = store.save({{100, "BEN", 2}}, ParseHighScores(kAnneFile));
+        QCOMPARE(saved.where, HighScoreStore::Where::Nowhere);
+        QVERIFY(saved.file.isEmpty());
+        QCOMPARE(saved.table, RankedTable({{300, "ANNE", 9}, {100, "BEN", 2}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(ScoreStoreTest)
+#include "test_score_store.moc"
