@@ -47,6 +47,7 @@ Form1::Form1(Services services, QWidget* parent)
     buildBoard();
     buildMenus();
     buildStatusBar();
+    buildKeyboard();
     // The window takes exactly the size of the board, the menu bar and the status bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -21,6 +21,7 @@ class ImageControl;
 class PicFrm;
 class QAction;
 class QEventLoop;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -107,6 +108,10 @@ public:
     [[nodiscard]] int HeightTwips() const { return m_heightTwips; }
     /** The height of StatusBar1 in twips (S of the layout table). */
     [[nodiscard]] int StatusBarHeightTwips() const;
+    /** The feedback of row index row as a screen reader reads it: "2 black, 1 grey". */
+    [[nodiscard]] QString RowFeedbackText(int row) const;
+    /** The hole the keyboard's colour keys fill, 0..LastHoleIndex. */
+    [[nodiscard]] int cursorHole() const { return m_cursorHole; }
     /** A container's position and size in twips. */
     [[nodiscard]] QRect TwipGeometry(const QWidget* container) const;
 
@@ -171,6 +176,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Construction (Form1.cpp).
@@ -210,6 +216,12 @@ private:
     void setPressed(ImageControl* control, bool pressed);
     void showColourInPanel(const QPixmap& picture);
 
+    // Keyboard and accessibility (Form1Keyboard.cpp).
+    void buildKeyboard();
+    [[nodiscard]] bool keyboardPlayAllowed() const;
+    /** Brings the keyboard cursor and the accessible texts up to date with the board. */
+    void refreshView();
+
     // Menus and preferences (Form1Menus.cpp).
     void selectStyle(int style);
     void setColorBarShown(bool shown);
@@ -226,6 +238,7 @@ private:
     QTimer Timer1;                     // paces the feedback pegs
     bool m_colorBarShown = false;
     int m_catalogueRow = 0;
+    int m_cursorHole = 0;
     int m_widthTwips = 0;
     int m_heightTwips = 0;
 

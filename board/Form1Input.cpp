@@ -89,6 +89,7 @@ void Form1::PlacePeg(int Index)
     PlayEffect("\\Change.wav");
     s.ColorInHand = false;
     showColourInPanel({});
+    refreshView();
 }
 
 void Form1::CopyPreviousPeg(int Index)
@@ -102,6 +103,7 @@ void Form1::CopyPreviousPeg(int Index)
     p.Hole->setPicture(PegPictures[p.Color]);
     p.Hole->setSpecialEffect(ImageControl::Effect::Raised);
     PlayEffect("\\Change.wav");
+    refreshView();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -133,6 +135,7 @@ void Form1::UndoRow()
         p.Hole->setBorderStyle(ImageControl::Border::Single);
     }
     PlayEffect("\\redo.wav");
+    refreshView();
 }
 
 void Form1::RedoRow()
@@ -145,6 +148,7 @@ void Form1::RedoRow()
         p.Hole->setPicture(PegPictures[p.Color]);
     }
     PlayEffect("\\redo.wav");
+    refreshView();
 }
 
 } // namespace tintrix

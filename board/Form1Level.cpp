@@ -140,6 +140,7 @@ void Form1::InitBoard()
     for (Piece& master : s.MasterPieces)
         master.Matched = false;
     LoadPegPictures();
+    refreshView();
 }
 
 void Form1::LoadPegPictures()

@@ -39,6 +39,7 @@ void Form1::Image2_Click()
             // With no game running the click is simply ignored.
             if (EndGame->isEnabled())
                 QMessageBox::information(this, QGuiApplication::applicationDisplayName(), "First fill the current row.");
+            refreshView();
             return;
         }
     }
@@ -55,6 +56,7 @@ void Form1::Image2_Click()
         setTwipGeometry(Image2, r.x(), r.y() + 360, r.width(), r.height());
         ++s.CurrentRow;
         ++s.TurnNumber;
+        m_cursorHole = 0;
         break;
     }
     case CheckOutcome::LevelLost:
@@ -92,6 +94,7 @@ void Form1::Image2_Click()
         }
     }
     m_checking = false;
+    refreshView();
     runDeferredCommand();
 }
 
@@ -127,6 +130,7 @@ void Form1::showFeedbackPeg(int hole, const QPixmap& peg)
     clue.Hole->setPicture(peg);
     clue.Matched = true;
     PlayEffect("\\DropPeg.wav");
+    refreshView();
 }
 
 void Form1::waitOneTick()
@@ -162,6 +166,8 @@ void Form1::StartLevelPlay()
     setTwipGeometry(Image2, r.x(), 720, r.width(), r.height());
     EnableBoard();
     SelectMaster();
+    m_cursorHole = 0;
+    refreshView();
 }
 
 void Form1::SelectMaster()
@@ -194,6 +200,7 @@ void Form1::GameOver()
     EndGame->setEnabled(false);
     DisableBoard();
     Style->setEnabled(true);
+    refreshView();
     emit gameEnded(m_state.Score, m_state.CurrentLevel);
 }
 
@@ -206,6 +213,7 @@ void Form1::FinishTournament()
     EndGame->setEnabled(false);
     DisableBoard();
     Style->setEnabled(true);
+    refreshView();
     emit gameEnded(m_state.Score, m_state.CurrentLevel);
 }
 
@@ -261,6 +269,7 @@ void Form1::Tournament_Click()
     Panels[1]->setText("Score: 000");
     EndGame->setEnabled(true);
     Pictures->Unload();
+    refreshView();
     emit scoreChanged(m_state.Score);
 }
 

@@ -27,7 +27,8 @@ namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
-constexpr int kTopicListWidth = 200;
+constexpr int kTopicListWidth = 190;
+constexpr int kPageMargin = 10;
 constexpr int kGapToOwner = 8;
 
 constexpr auto kFindOptions =
@@ -78,8 +79,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("helpTopics"));
+    m_topicList->setSpacing(2);
     m_page = new QTextBrowser;
     m_page->setObjectName(QStringLiteral("helpPage"));
+    m_page->document()->setDocumentMargin(kPageMargin);
     // Links are ours to follow: a topic link changes the list's selection as well.
     m_page->setOpenLinks(false);
 
@@ -105,13 +108,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 // ----------------------------------------------------------------------------------------
 // Reading the help file
 
-QList<HelpWindow::Topic> HelpWindow::readTopics(const QString& html, QString* styleSheet)
+QList<HelpWindow::Topic> HelpWindow::readTopics(const QString& file, QString* styleSheet)
 {
+    static const QRegularExpression commentRe(QStringLiteral("<!--.*?-->"), kFindOptions);
     static const QRegularExpression styleRe(QStringLiteral("<style[^>]*>(.*?)</style>"), kFindOptions);
     static const QRegularExpression sectionRe(
         QString::fromLatin1(R"(<section\b[^>]*\bid\s*=\s*["']([^"']+)["'][^>]*>(.*?)</section>)"), kFindOptions);
     static const QRegularExpression titleRe(QStringLiteral("<h2[^>]*>(.*?)</h2>"), kFindOptions);
     static const QRegularExpression bodyRe(QStringLiteral("<body[^>]*>(.*)</body>"), kFindOptions);
+
+    // Comments may talk about sections; only the markup counts.
+    const QString html = QString(file).remove(commentRe);
 
     const auto style = styleRe.match(html);
     *styleSheet = style.hasMatch() ? style.captured(1) : QString();

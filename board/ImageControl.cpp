@@ -16,6 +16,14 @@ void ImageControl::setPicture(const QPixmap& picture)
     update();
 }
 
+void ImageControl::setCursorMark(bool marked)
+{
+    if (m_cursor == marked)
+        return;
+    m_cursor = marked;
+    update();
+}
+
 void ImageControl::setBorderStyle(Border border)
 {
     m_border = border;
@@ -72,6 +80,13 @@ void ImageControl::paintEvent(QPaintEvent*)
         }
         break;
     }
+    }
+
+    if (m_cursor) {
+        QPen pen(QColor(255, 214, 64), 2);
+        p.setPen(pen);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 4, 4);
     }
 }
 

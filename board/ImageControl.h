@@ -21,6 +21,10 @@ public:
     /** Identifies the picture shown: copies of one store picture share the key. */
     [[nodiscard]] qint64 pictureKey() const { return m_picture.cacheKey(); }
 
+    /** Marks the control as the keyboard's cursor (a bright frame inside the edge). */
+    void setCursorMark(bool marked);
+    [[nodiscard]] bool cursorMark() const { return m_cursor; }
+
     void setBorderStyle(Border border);
     [[nodiscard]] Border borderStyle() const { return m_border; }
     void setSpecialEffect(Effect effect);
@@ -41,4 +45,5 @@ private:
     Border m_border = Border::None;
     Effect m_effect = Effect::Flat;
     bool m_pressed = false;
+    bool m_cursor = false;
 };

@@ -17,6 +17,7 @@ class BoardLevelsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { PrepareTestEnvironment(); }
+    void init() { ClearSettings(); }
 
     // The window first shows level 1 at rest: nothing drawn, nothing playing.
     void startUpShowsLevelOneAtRest()

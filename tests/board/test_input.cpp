@@ -30,6 +30,7 @@ class InputTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { PrepareTestEnvironment(); }
+    void init() { ClearSettings(); }
 
     // Before New Game the board takes no clicks.
     void idleBoardIgnoresClicks()

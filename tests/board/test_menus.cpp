@@ -42,12 +42,7 @@ class MenusTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { PrepareTestEnvironment(); }
-    void init()
-    {
-        QSettings settings(app(), app());
-        settings.clear();
-        settings.sync();
-    }
+    void init() { ClearSettings(); }
 
     // The menu tree the player sees.
     void menuTree()

@@ -19,6 +19,7 @@ class TurnFlowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { PrepareTestEnvironment(); }
+    void init() { ClearSettings(); }
 
     // New Game draws a secret and opens level 1 behind its banner.
     void newGameStartsTheTournament()

@@ -22,7 +22,11 @@ void PrepareTestEnvironment(double timeScale)
 {
     QStandardPaths::setTestModeEnabled(true);
     SetTimeScale(timeScale);
-    // Every test program starts from an empty settings store of its own.
+    ClearSettings();
+}
+
+void ClearSettings()
+{
     QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
     settings.clear();
     settings.sync();

@@ -14,6 +14,9 @@ namespace tintrix::test {
  *  Call first in initTestCase. */
 void PrepareTestEnvironment(double timeScale = 0.02);
 
+/** Empties this test program's settings store. */
+void ClearSettings();
+
 /** A fresh program folder with the built game's media copied in. */
 class ProgramFolder {
 public:
