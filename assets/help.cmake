@@ -1,5 +1,4 @@
-# The help: the help file, copied into the program's folder where "Tintrix Help" opens it,
-# and the help window that shows it (Qt Widgets only, so it builds and tests on its own).
+# The help file, copied into the program's folder where "Tintrix Help" opens it.
 
 set(TINTRIX_HELP_SOURCE "${CMAKE_CURRENT_LIST_DIR}/help/tintrix.hlp")
 set(TINTRIX_HELP_OUTPUT "${TINTRIX_PROGRAM_DIR}/tintrix.hlp")
@@ -13,13 +12,3 @@ add_custom_command(
   VERBATIM
 )
 add_custom_target(tintrix_help_file ALL DEPENDS "${TINTRIX_HELP_OUTPUT}")
-
-add_library(tintrix_help STATIC)
-target_sources(tintrix_help PRIVATE
-  "${PROJECT_SOURCE_DIR}/board/HelpWindow.h"
-  "${PROJECT_SOURCE_DIR}/board/HelpWindow.cpp"
-)
-target_include_directories(tintrix_help PUBLIC "${PROJECT_SOURCE_DIR}/board")
-target_link_libraries(tintrix_help PUBLIC Qt6::Widgets)
-# Whatever links the help window also gets the help file in place.
-add_dependencies(tintrix_help tintrix_help_file)
