@@ -28,7 +28,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tintrix");
-    QApplication::setApplicationDisplayName("Tintrix");
     QApplication::setApplicationVersion(TINTRIX_VERSION);
     QApplication::setWindowIcon(QIcon(":/pictures/tintrix-256.png"));
     const QString programFolder = QApplication::applicationDirPath();

@@ -15,7 +15,6 @@
 #include "Twips.h"
 
 // Qt
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -76,6 +75,10 @@ void Form1::buildBoard()
 {
     auto* board = new QWidget(this);
     board->setObjectName("Board");
+    // A wooden board, a shade lighter than the recessed holes of the peg pictures.
+    QPalette wood = board->palette();
+    wood.setColor(QPalette::Window, QColor(0x7B, 0x4F, 0x2C));
+    board->setPalette(wood);
     board->setAutoFillBackground(true);
     setCentralWidget(board);
 

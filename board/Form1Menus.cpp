@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 // own
+#include "AppInfo.h"
 #include "HelpWindow.h"
 #include "HighScoreBook.h"
 #include "MusicControl.h"
@@ -142,7 +143,7 @@ void Form1::Form_QueryUnload(QCloseEvent* event)
         event->accept();
         return;
     }
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), "Exit Tintrix?",
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), "Exit Tintrix?",
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName("ExitBox");
     if (box.exec() != QMessageBox::Yes) {

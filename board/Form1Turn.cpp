@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 // own
+#include "AppInfo.h"
 #include "HighScoreBook.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
@@ -38,7 +39,7 @@ void Form1::Image2_Click()
             Image2->setEnabled(true);
             // With no game running the click is simply ignored.
             if (EndGame->isEnabled())
-                QMessageBox::information(this, QGuiApplication::applicationDisplayName(), "First fill the current row.");
+                QMessageBox::information(this, ApplicationTitle(), "First fill the current row.");
             refreshView();
             return;
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Masterfrm.h"
 
+#include "AppInfo.h"
 #include "ImageControl.h"
 #include "Twips.h"
 
@@ -15,7 +16,7 @@ namespace tintrix {
 Masterfrm::Masterfrm(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Masterfrm");
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(ApplicationTitle());
     setModal(true);
     setFixedSize(Twips(3000), Twips(2160));
 
