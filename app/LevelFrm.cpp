@@ -6,11 +6,91 @@
 
 // Qt
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QShowEvent>
 
 namespace tintrix {
+
+namespace {
+
+/** The banner's face: polished dark wood in a thin gold frame. */
+class BannerPicture : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRectF r = rect();
+        QLinearGradient wood(r.topLeft(), r.bottomLeft());
+        wood.setColorAt(0.0, QColor(118, 76, 44));
+        wood.setColorAt(0.45, QColor(82, 50, 28));
+        wood.setColorAt(1.0, QColor(44, 25, 13));
+        p.fillRect(r, wood);
+        p.setPen(QPen(QColor(214, 160, 50), 2));
+        p.drawRect(r.adjusted(1, 1, -1, -1));
+        p.setPen(QColor(255, 226, 140, 90));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+};
+
+/** The banner's lettering. The classic dialog face is rarely installed; Arial and its
+ *  metric twin come closest to it. */
+QFont BannerFont(double pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+/** The window system's frame around a top-level window; empty before it is framed. */
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+/** Narrows the label's lettering just enough for its text to fit on one row, as it did in
+ *  the slimmer classic face. A text too long even then wraps onto a second row. */
+void FitOnOneRow(QLabel* label)
+{
+    constexpr int kNarrowest = 85; // percent of the normal width; narrower gets hard to read
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const int available = label->contentsRect().width();
+    for (int stretch = 100; stretch >= kNarrowest; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= available)
+            break;
+    }
+    label->setFont(font);
+}
+
+QLabel* NewLine(QWidget* parent, const char* name, QRect twips, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    return label;
+}
+
+} // namespace
 
 LevelFrm::LevelFrm(QWidget* boardWindow)
     : QDialog(boardWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_board(boardWindow)
@@ -20,29 +100,13 @@ LevelFrm::LevelFrm(QWidget* boardWindow)
     setModal(true);
     setFixedSize(Twips(3615), Twips(1215));
 
-    auto* picture1 = new QWidget(this);
+    auto* picture1 = new BannerPicture(this);
     picture1->setObjectName("Picture1");
     picture1->setGeometry(0, 0, Twips(3615), Twips(1215));
 
-    Label1 = new QLabel(picture1);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Twips(120), Twips(120), Twips(3375), Twips(375));
-    Label1->setAlignment(Qt::AlignCenter);
-    QFont heading("MS Sans Serif");
-    heading.setStyleHint(QFont::SansSerif);
-    heading.setPointSizeF(12);
-    heading.setBold(true);
-    Label1->setFont(heading);
-
-    Label2 = new QLabel(picture1);
-    Label2->setObjectName("Label2");
-    Label2->setGeometry(Twips(120), Twips(600), Twips(3375), Twips(495));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setWordWrap(true);
-    QFont detail("MS Sans Serif");
-    detail.setStyleHint(QFont::SansSerif);
-    detail.setPointSizeF(9.75);
-    Label2->setFont(detail);
+    Label1 = NewLine(picture1, "Label1", {120, 120, 3375, 375}, BannerFont(12, true), QColor(250, 208, 90));
+    Label2 = NewLine(picture1, "Label2", {120, 600, 3375, 495}, BannerFont(9.75, false), QColor(246, 232, 204));
+    // Clicks on the banner or its lines do nothing: it always keeps its full time.
 
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &LevelFrm::Timer1_Timer);
@@ -65,11 +129,20 @@ void LevelFrm::showEvent(QShowEvent* event)
 
 void LevelFrm::Form_Load()
 {
+    // The caller has set the texts by now.
+    FitOnOneRow(Label1);
+    FitOnOneRow(Label2);
     if (m_board) {
-        // Half its own height below the board's top, centred over the board.
-        const QRect board = m_board->frameGeometry();
-        const QRect own = frameGeometry();
-        move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);
+        // Outer frames: half the banner's own height below the board's top edge, centred
+        // across the board. Until the window manager has framed the banner its frame is
+        // unknown; the board's frame is the best guess for it.
+        const QWidget* board = m_board->window();
+        QMargins frame = FrameMargins(this);
+        if (frame.isNull())
+            frame = FrameMargins(board);
+        const QRect outerBoard = board->frameGeometry();
+        const QSize outer = size().grownBy(frame);
+        move(outerBoard.left() + outerBoard.width() / 2 - outer.width() / 2, outerBoard.top() + outer.height() / 2);
     }
     Timer1.start(ScaledMs(3000));
 }
@@ -83,14 +156,14 @@ void LevelFrm::Timer1_Timer()
 
 void LevelFrm::closeEvent(QCloseEvent* event)
 {
-    // Only the timer closes the banner.
+    // Only the timer closes the banner; the close box does nothing.
     if (!m_closing)
         event->ignore();
 }
 
 void LevelFrm::keyPressEvent(QKeyEvent* event)
 {
-    // Escape would reject a dialog; the banner stays for its full time.
+    // Escape would reject a dialog and Enter accept it; the banner stays for its full time.
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 class QLabel;
@@ -31,8 +32,8 @@ private:
     void Form_Load();
     void Timer1_Timer();
 
-    QWidget* m_board = nullptr;
-    QTimer Timer1;
+    QPointer<QWidget> m_board;
+    QTimer Timer1; // closes the banner
     bool m_closing = false;
 };
 

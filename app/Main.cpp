@@ -27,7 +27,7 @@ QStringList effectFiles(const QString& folder)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("tintrix");
+    // The settings are kept under the executable's name, Qt's default application name.
     QApplication::setApplicationVersion(TINTRIX_VERSION);
     QApplication::setWindowIcon(QIcon(":/pictures/tintrix-256.png"));
     const QString programFolder = QApplication::applicationDirPath();

@@ -31,15 +31,15 @@ void TestFrmAbout::initTestCase()
 
 void TestFrmAbout::cleanup()
 {
-    QGuiApplication::setApplicationDisplayName("Tintrix");
     QCoreApplication::setApplicationVersion("1.2.0");
 }
 
 void TestFrmAbout::showsTitleAndPicture()
 {
     // The window reads "About Tintrix", the title label the bare title, and the picture
-    // is the program's own at its full size.
-    QGuiApplication::setApplicationDisplayName("Tintrix");
+    // is the program's own at its full size. The title is the game's, not the executable's
+    // lower-case name that Qt knows the application by.
+    QCoreApplication::setApplicationName("tintrix");
     QCoreApplication::setApplicationVersion("1.2.0");
     frmAbout about(nullptr);
     QCOMPARE(about.windowTitle(), QStringLiteral("About Tintrix"));
@@ -53,12 +53,6 @@ void TestFrmAbout::showsTitleAndPicture()
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     for (QLabel* label : {about.lblTitle, about.lblVersion})
         QVERIFY(label->width() >= label->sizeHint().width());
-
-    // The title is the application's, not a fixed word.
-    QGuiApplication::setApplicationDisplayName("Peg Lab");
-    frmAbout renamed(nullptr);
-    QCOMPARE(renamed.windowTitle(), QStringLiteral("About Peg Lab"));
-    QCOMPARE(renamed.lblTitle->text(), QStringLiteral("Peg Lab"));
 }
 
 void TestFrmAbout::versionLineHasThreeNumbers_data()

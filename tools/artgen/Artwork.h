@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every picture the game shows, as a table of names, sizes and drawing functions.
+#pragma once
+
+// Qt
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Std
+#include <functional>
+#include <vector>
+
+namespace artgen {
+
+/** One picture file (or pair of files) the generator writes. */
+struct Picture {
+    QString name;                       ///< file name without ".png", e.g. "imgRed"
+    QSize size;                         ///< size in logical pixels
+    bool doubled;                       ///< also written as name@2x.png, drawn at twice the pixels
+    std::function<QImage(int scale)> draw; ///< draws at `scale` device pixels per logical pixel
+};
+
+/** All pictures, in the order they are written. */
+[[nodiscard]] std::vector<Picture> Catalogue();
+
+// Peg colours 1..8 (pink, blue, purple, green, orange, light blue, dark blue, red).
+[[nodiscard]] QImage DrawPeg(int colour, int scale);
+[[nodiscard]] QImage DrawFeedbackPeg(bool black, int scale);
+[[nodiscard]] QImage DrawXMark(int scale);
+
+[[nodiscard]] QImage DrawUndo(int scale);
+[[nodiscard]] QImage DrawRedo(int scale);
+
+[[nodiscard]] QImage DrawSwirl(int scale);
+[[nodiscard]] QImage DrawStone(int scale);
+[[nodiscard]] QImage DrawIce(int scale);
+[[nodiscard]] QImage DrawCocktail(int scale);
+
+/** Splash animation frame 1..3, of `size` logical pixels. */
+[[nodiscard]] QImage DrawLogoFrame(int frame, int size, int scale);
+/** The still logo, for the about box and the application icon. */
+[[nodiscard]] QImage DrawLogo(int size, int scale);
+
+} // namespace artgen
