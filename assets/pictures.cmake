@@ -6,7 +6,7 @@ set(TINTRIX_PICTURE_DIR "${CMAKE_BINARY_DIR}/pictures")
 # Pictures drawn at 1x and at 2x ("<name>@2x.png") for sharp screens.
 set(_tintrix_pictures
   imgPink imgBlue imgPurple imgGreen imgOrange imgLightBlue imgDarkBlue imgRed
-  imgBlack imgGrey imgX imgUndo imgRedo
+  imgBlack imgGrey imgX imgUndo imgRedo imgCheck
   SwirlPic StonePic IcePic CocktailPic
   imglogo1 imglogo2 imglogo3 AboutPic
 )

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QSessionManager>
 #include <QStatusBar>
 
 namespace tintrix {
@@ -54,6 +55,15 @@ Form1::Form1(Services services, QWidget* parent)
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1.start(ScaledMs(200));
+
+    // Logging off or shutting down asks the same question as every other way out.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (m_exiting || !manager.allowsInteraction())
+            return;
+        if (!close())
+            manager.cancel();
+        manager.release();
+    });
 
     Form_Load();
 }

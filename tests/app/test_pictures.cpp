@@ -107,6 +107,7 @@ void TestPictures::bundledAtTheirSizes_data()
     QTest::newRow("imgX") << "imgX" << QSize(16, 16) << true;
     QTest::newRow("imgUndo") << "imgUndo" << QSize(16, 15) << true;
     QTest::newRow("imgRedo") << "imgRedo" << QSize(16, 15) << true;
+    QTest::newRow("imgCheck") << "imgCheck" << QSize(32, 32) << true;
     QTest::newRow("SwirlPic") << "SwirlPic" << QSize(40, 40) << true;
     QTest::newRow("StonePic") << "StonePic" << QSize(40, 40) << true;
     QTest::newRow("IcePic") << "IcePic" << QSize(56, 56) << true;

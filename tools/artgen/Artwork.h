@@ -31,6 +31,8 @@ struct Picture {
 
 [[nodiscard]] QImage DrawUndo(int scale);
 [[nodiscard]] QImage DrawRedo(int scale);
+/** The check button beside the current row: a round brass button with a tick. */
+[[nodiscard]] QImage DrawCheckButton(int scale);
 
 [[nodiscard]] QImage DrawSwirl(int scale);
 [[nodiscard]] QImage DrawStone(int scale);

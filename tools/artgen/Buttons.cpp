@@ -5,6 +5,7 @@
 
 // Qt
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QPainterPath>
 
 namespace artgen {
@@ -91,6 +92,59 @@ QImage DrawRedo(int scale)
 
     p.setPen(QPen(WithAlpha(QColor(200, 255, 200), 0.8), 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(2.4, 2.6), QPointF(7.0, 2.6));
+    return canvas;
+}
+
+QImage DrawCheckButton(int scale)
+{
+    // A round brass button set into the wood, with a green tick: press it to score the row.
+    QImage canvas = NewCanvas({32, 32}, scale);
+    QPainter p;
+    BeginPainting(p, canvas, scale);
+    const QPointF centre(16.0, 16.0);
+
+    // Soft shadow under the rim.
+    QRadialGradient shadow(centre + QPointF(0.8, 1.2), 15.5);
+    shadow.setColorAt(0.80, WithAlpha(Qt::black, 0.45));
+    shadow.setColorAt(1.0, WithAlpha(Qt::black, 0.0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.drawEllipse(centre + QPointF(0.8, 1.2), 15.5, 15.5);
+
+    // Brass rim, lit from the upper left.
+    QLinearGradient rim(QPointF(4, 3), QPointF(28, 29));
+    rim.setColorAt(0.0, QColor(255, 232, 150));
+    rim.setColorAt(0.5, QColor(196, 150, 58));
+    rim.setColorAt(1.0, QColor(110, 74, 20));
+    p.setBrush(rim);
+    p.drawEllipse(centre, 13.6, 13.6);
+
+    // The face: a deep green dome.
+    QRadialGradient face(centre + QPointF(-3.5, -4.0), 14.0);
+    face.setColorAt(0.0, QColor(120, 215, 130));
+    face.setColorAt(0.55, QColor(34, 140, 62));
+    face.setColorAt(1.0, QColor(12, 70, 30));
+    p.setBrush(face);
+    p.drawEllipse(centre, 11.2, 11.2);
+
+    // The tick, with a dark edge so it reads on the green.
+    QPainterPath tick;
+    tick.moveTo(10.0, 16.6);
+    tick.lineTo(14.4, 21.0);
+    tick.lineTo(22.4, 11.2);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(WithAlpha(kInk, 0.8), 4.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(QColor(250, 250, 235), 2.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+
+    // Specular highlight on the dome.
+    QRadialGradient gloss(centre + QPointF(-4.0, -5.5), 6.0);
+    gloss.setColorAt(0.0, WithAlpha(Qt::white, 0.55));
+    gloss.setColorAt(1.0, WithAlpha(Qt::white, 0.0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawEllipse(centre + QPointF(-4.0, -5.5), 6.0, 4.2);
     return canvas;
 }
 

@@ -24,6 +24,7 @@ std::vector<Picture> Catalogue()
     pictures.push_back({"imgX",        {16, 16}, true, DrawXMark});
     pictures.push_back({"imgUndo",     {16, 15}, true, DrawUndo});
     pictures.push_back({"imgRedo",     {16, 15}, true, DrawRedo});
+    pictures.push_back({"imgCheck",    {32, 32}, true, DrawCheckButton});
     pictures.push_back({"SwirlPic",    {40, 40}, true, DrawSwirl});
     pictures.push_back({"StonePic",    {40, 40}, true, DrawStone});
     pictures.push_back({"IcePic",      {56, 56}, true, DrawIce});
