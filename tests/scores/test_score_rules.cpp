@@ -15,16 +15,8 @@ HighScoreTable tableOf(const QList<qint32>& scores)
 {
     QList<HighScoreEntry> entries;
     for (qsizetype i = 0; i < scores.size(); ++i)
-        entries.append({scores[i], QString(QChar('A' + i)), 1});
+        entries.append({scores[i], QString(QChar(char16_t('A' + i))), 1});
     return RankedTable(entries);
-}
-
-QList<qint32> scoresOf(const HighScoreTable& table)
-{
-    QList<qint32> scores;
-    for (int i = 1; i <= table.HighScoreCount; ++i)
-        scores << table.place(i).Score;
-    return scores;
 }
 
 QString namesOf(const HighScoreTable& table)
@@ -44,36 +36,43 @@ private slots:
     // but not at place 5; unfilled places count as 0.
     void newScoreIsRankedByPlaceRules_data()
     {
-        QTest::addColumn<QList<qint32>>("before");
-        QTest::addColumn<qint32>("score");
+        QTest::addColumn<QList<qint32>>("before"); // named A, B, C... in this order
+        QTest::addColumn<qint32>("score");         // named N
         QTest::addColumn<int>("place");
         QTest::addColumn<QString>("namesAfter");
-        QTest::addColumn<QList<qint32>>("scoresAfter");
-        const QList<qint32> full{500, 400, 300, 200, 100};
+        using Scores = QList<qint32>;
+        const Scores full{500, 400, 300, 200, 100}, four{500, 400, 300, 200};
         const qint32 max = std::numeric_limits<qint32>::max();
-        QTest::newRow("empty table") << QList<qint32>{} << 50 << 1 << "N" << QList<qint32>{50};
-        QTest::newRow("score 0 never enters") << QList<qint32>{} << 0 << 0 << "" << QList<qint32>{};
-        QTest::newRow("negative never fills an empty place") << QList<qint32>{10} << -1 << 0 << "A" << QList<qint32>{10};
-        QTest::newRow("negative ties a negative entry") << QList<qint32>{10, -3} << -3 << 2 << "ANB" << QList<qint32>{10, -3, -3};
-        QTest::newRow("not full: lands above empty places") << QList<qint32>{300, 100} << 200 << 2 << "ANB" << QList<qint32>{300, 200, 100};
-        QTest::newRow("not full: below every entry") << QList<qint32>{300, 100} << 50 << 3 << "ABN" << QList<qint32>{300, 100, 50};
-        QTest::newRow("four entries: tie at place 4 ranks above") << QList<qint32>{500, 400, 300, 200} << 200 << 4 << "ABCND" << QList<qint32>{500, 400, 300, 200, 200};
-        QTest::newRow("four entries: anything positive fills place 5") << QList<qint32>{500, 400, 300, 200} << 1 << 5 << "ABCDN" << QList<qint32>{500, 400, 300, 200, 1};
-        QTest::newRow("full: tie with place 5 stays out") << full << 100 << 0 << "ABCDE" << full;
-        QTest::newRow("full: 101 replaces place 5") << full << 101 << 5 << "ABCDN" << QList<qint32>{500, 400, 300, 200, 101};
-        QTest::newRow("full: 300 above the old 300, 100 drops") << full << 300 << 3 << "ABNCD" << QList<qint32>{500, 400, 300, 300, 200};
-        QTest::newRow("full: new best") << full << 501 << 1 << "NABCD" << QList<qint32>{501, 500, 400, 300, 200};
-        QTest::newRow("32-bit maximum ties") << QList<qint32>{max} << max << 1 << "NA" << QList<qint32>{max, max};
+        // clang-format off
+        QTest::newRow("empty table")                          << Scores{}         << 50  << 1 << "N";
+        QTest::newRow("score 0 never enters")                 << Scores{}         << 0   << 0 << "";
+        QTest::newRow("negative never fills an empty place")  << Scores{10}       << -1  << 0 << "A";
+        QTest::newRow("negative ties a negative entry")       << Scores{10, -3}   << -3  << 2 << "ANB";
+        QTest::newRow("not full: lands above empty places")   << Scores{300, 100} << 200 << 2 << "ANB";
+        QTest::newRow("not full: below every entry")          << Scores{300, 100} << 50  << 3 << "ABN";
+        QTest::newRow("four: tie at place 4 ranks above")     << four             << 200 << 4 << "ABCND";
+        QTest::newRow("four: any positive fills place 5")     << four             << 1   << 5 << "ABCDN";
+        QTest::newRow("full: tie with place 5 stays out")     << full             << 100 << 0 << "ABCDE";
+        QTest::newRow("full: 101 replaces place 5")           << full             << 101 << 5 << "ABCDN";
+        QTest::newRow("full: 300 above old 300, 100 drops")   << full             << 300 << 3 << "ABNCD";
+        QTest::newRow("full: new best")                       << full             << 501 << 1 << "NABCD";
+        QTest::newRow("32-bit maximum ties")                  << Scores{max}      << max << 1 << "NA";
+        // clang-format on
     }
     void newScoreIsRankedByPlaceRules()
     {
         QFETCH(QList<qint32>, before);
         QFETCH(qint32, score);
+        QFETCH(int, place);
+        QFETCH(QString, namesAfter);
         const HighScoreTable table = tableOf(before);
-        QCOMPARE(PlaceForScore(table, score), QFETCH(int, place));
+        QCOMPARE(PlaceForScore(table, score), place);
         const HighScoreTable after = WithScore(table, {score, "N", 9});
-        QCOMPARE(namesOf(after), QFETCH(QString, namesAfter));
-        QCOMPARE(scoresOf(after), QFETCH(QList<qint32>, scoresAfter));
+        QCOMPARE(namesOf(after), namesAfter);
+        for (int i = 1; i <= after.HighScoreCount; ++i) {
+            const QChar name = namesAfter[i - 1];
+            QCOMPARE(after.place(i).Score, name == 'N' ? score : before[name.unicode() - 'A']);
+        }
         for (int i = after.HighScoreCount + 1; i <= kHighScorePlaces; ++i)
             QCOMPARE(after.place(i), HighScoreEntry{});
     }
@@ -107,17 +106,20 @@ private slots:
         QTest::newRow("12 letters") << "abcdefghijkl" << true << "ABCDEFGHIJKL";
         QTest::newRow("13 letters") << "abcdefghijklm" << false << "ABCDEFGHIJKLM";
         QTest::newRow("empty") << "" << true << "";
-        QTest::newRow("12 emoji, 24 UTF-16 units") << QString("\U0001F600").repeated(12) << true << QString("\U0001F600").repeated(12);
-        QTest::newRow("13 emoji") << QString("\U0001F600").repeated(13) << false << QString("\U0001F600").repeated(13);
-        QTest::newRow("sharp s grows in upper case") << "stra\u00dfe" << true << "STRASSE";
+        const QString smile = QString::fromUtf8("\U0001F600");
+        QTest::newRow("12 emoji, 24 UTF-16 units") << smile.repeated(12) << true << smile.repeated(12);
+        QTest::newRow("13 emoji") << smile.repeated(13) << false << smile.repeated(13);
+        QTest::newRow("sharp s grows in upper case") << QString::fromUtf8("stra\u00dfe") << true << "STRASSE";
         QTest::newRow("line breaks become blanks") << "a\nb\r\nc" << true << "A B  C";
         QTest::newRow("punctuation kept") << " \"a, b\" " << true << " \"A, B\" ";
     }
     void typedNameRules()
     {
         QFETCH(QString, answer);
-        QCOMPARE(NameFits(answer), QFETCH(bool, fits));
-        QCOMPARE(TableName(answer), QFETCH(QString, stored));
+        QFETCH(bool, fits);
+        QFETCH(QString, stored);
+        QCOMPARE(NameFits(answer), fits);
+        QCOMPARE(TableName(answer), stored);
     }
 };
 

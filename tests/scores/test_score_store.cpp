@@ -70,37 +70,6 @@ private slots:
         QCOMPARE(saved.table, ParseHighScores(ReadAll(saved.file)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Hsl.hsl", "notes.txt"}));
     }
-
-    // A program folder that cannot be written: the per-user file gets what the program's file
-    // held plus the new entry, and is the one read and written from then on.
-    void unwritableFolderFallsBackToTheUserFolder()
-    {
-        QTemporaryDir dir;
-        const QString program = UnwritableFolder(dir.path());
-        QVERIFY(WriteAll(fileIn(program), kAnneFile));
-        const HighScoreStore store(program, dir.path() + "/user/data");
-
-        const HighScoreStore::SaveResult saved = store.save({{100, "BEN", 2}}, {});
-        QCOMPARE(saved.where, HighScoreStore::Where::FallbackFolder);
-        QCOMPARE(saved.file, fileIn(dir.path() + "/user/data"));
-        QCOMPARE(ReadAll(saved.file), kAnneFile + "BEN\r\n 100 \r\n 2 \r\n");
-        QCOMPARE(ReadAll(fileIn(program)), kAnneFile);
-        QCOMPARE(store.activeFile(), saved.file);
-        QCOMPARE(store.read(), saved.table);
-        QCOMPARE(store.save({{200, "CY", 3}}, {}).table.HighScoreCount, 3);
-    }
-
-    // Nowhere to write: nothing is claimed saved, and the caller still gets its entries ranked
-    // into the table it knew.
-    void nowhereToWriteReportsNothingSaved()
-    {
-        QTemporaryDir dir;
-        const HighScoreStore store(UnwritableFolder(dir.path()), UncreatableFolder(dir.path()));
-        const HighScoreStore::SaveResult saved = store.save({{100, "BEN", 2}}, ParseHighScores(kAnneFile));
-        QCOMPARE(saved.where, HighScoreStore::Where::Nowhere);
-        QVERIFY(saved.file.isEmpty());
-        QCOMPARE(saved.table, RankedTable({{300, "ANNE", 9}, {100, "BEN", 2}}));
-    }
 };
 
 QTEST_GUILESS_MAIN(ScoreStoreTest)

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HighScoreBook.h"
+
+#include "AppInfo.h"
+#include "HighScoreFrm.h"
+#include "HighScoreStore.h"
+
+// Qt
+#include <QDir>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace tintrix {
+
+namespace {
+
+QString askName(QWidget* parent)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, QStringLiteral("New High Score"),
+                                                 QStringLiteral("Enter your name (1-12 char)."),
+                                                 QLineEdit::Normal, QString(), &ok);
+    return ok ? answer : QString();
+}
+
+void showNotice(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, ApplicationTitle(), text);
+}
+
+} // namespace
+
+HighScoreBook::HighScoreBook(QString programFolder)
+    : m_programFolder(std::move(programFolder)), m_namePrompt(askName), m_notice(showNotice)
+{
+}
+
+void HighScoreBook::setNamePrompt(NamePrompt prompt) { m_namePrompt = std::move(prompt); }
+
+void HighScoreBook::setNotice(Notice notice) { m_notice = std::move(notice); }
+
+void HighScoreBook::setFallbackFolder(QString folder) { m_fallbackFolder = std::move(folder); }
+
+HighScoreStore HighScoreBook::store() const
+{
+    // Looked up when needed: the application's name, part of the path, is set after start.
+    return {m_programFolder, m_fallbackFolder.isEmpty()
+                                 ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                 : m_fallbackFolder};
+}
+
+void HighScoreBook::LoadHighScores()
+{
+    m_onDisk = store().read().value_or(HighScoreTable{});
+    m_table = MergedTable(m_onDisk, m_unsaved);
+}
+
+void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
+{
+    if (score == 0)
+        return;
+    // Rank against the file as it is now: another copy of the game may have saved since.
+    const HighScoreStore store = this->store();
+    if (const std::optional<HighScoreTable> onDisk = store.read()) {
+        m_onDisk = *onDisk;
+        m_table = MergedTable(m_onDisk, m_unsaved);
+    }
+    const int place = PlaceForScore(m_table, score);
+    if (place == 0)
+        return;
+
+    QString answer;
+    do {
+        answer = m_namePrompt(parent);
+    } while (!NameFits(answer));
+    const HighScoreEntry entry{score, TableName(answer), qint32(level)};
+    m_unsaved.append(entry);
+    m_table = WithEntryAt(m_table, place, entry);
+
+    const HighScoreStore::SaveResult saved = store.save(m_unsaved, m_onDisk);
+    if (saved.where == HighScoreStore::Where::Nowhere) {
+        m_notice(parent, QStringLiteral("The high scores could not be saved in %1. They stay in the table "
+                                        "while the game runs and are saved again with the next high score.")
+                             .arg(QDir::toNativeSeparators(store.activeFile())));
+        return;
+    }
+    m_onDisk = saved.table;
+    m_unsaved.clear();
+    m_table = m_onDisk;
+    if (saved.where == HighScoreStore::Where::FallbackFolder && !m_toldFallback) {
+        m_toldFallback = true;
+        m_notice(parent, QStringLiteral("The game's folder cannot be written, so the high scores are kept in %1.")
+                             .arg(QDir::toNativeSeparators(saved.file)));
+    }
+}
+
+void HighScoreBook::ShowHighScores(QWidget* parent) const
+{
+    HighScoreFrm window(m_table, parent);
+    window.exec();
+}
+
+} // namespace tintrix
