@@ -197,6 +197,9 @@ private:
     void StartLevelPlay();
     void GameOver();
     void FinishTournament();
+    /** The common end of every tournament: music, high score, menus and board back to idle. */
+    void endTournament();
+    void coverOlderFeedback();
     void EnableBoard();
     void DisableBoard();
     void setBoardEnabled(bool enabled);

@@ -19,6 +19,8 @@
 
 // Qt
 #include <QEventLoop>
+
+#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -34,15 +36,14 @@ void Form1::Image2_Click()
     GameState& s = m_state;
     Image2->setEnabled(false);
 
-    for (int j = 0; j <= s.LastHoleIndex; ++j) {
-        if (s.GuessPieces(s.CurrentRow, j).Color == 0) {
-            Image2->setEnabled(true);
-            // With no game running the click is simply ignored.
-            if (EndGame->isEnabled())
-                QMessageBox::information(this, ApplicationTitle(), "First fill the current row.");
-            refreshView();
-            return;
-        }
+    const auto row = s.GuessPieces.row(s.CurrentRow);
+    if (std::any_of(row.begin(), row.end(), [](const Piece& p) { return p.Color == 0; })) {
+        Image2->setEnabled(true);
+        // With no game running the click is simply ignored.
+        if (EndGame->isEnabled())
+            QMessageBox::information(this, ApplicationTitle(), "First fill the current row.");
+        refreshView();
+        return;
     }
 
     // Commands that restart or end the game wait until this check is over.
@@ -70,15 +71,7 @@ void Form1::Image2_Click()
         break;
     }
 
-    // From level 19 on, older rows show one X per feedback peg instead of its colour.
-    if (const std::optional<int> covered = RowToCover(s.CurrentLevel, s.CurrentRow)) {
-        for (int j = 0; j <= s.LastHoleIndex; ++j) {
-            const Piece& clue = s.CluePieces(*covered, j);
-            if (clue.Matched)
-                clue.Hole->setPicture(XPic);
-        }
-    }
-
+    coverOlderFeedback();
     for (Piece& master : s.MasterPieces)
         master.Matched = false;
     Image2->setEnabled(true);
@@ -97,6 +90,18 @@ void Form1::Image2_Click()
     m_checking = false;
     refreshView();
     runDeferredCommand();
+}
+
+void Form1::coverOlderFeedback()
+{
+    // From level 19 on, older rows show one X per feedback peg instead of its colour.
+    const std::optional<int> covered = RowToCover(m_state.CurrentLevel, m_state.CurrentRow);
+    if (!covered)
+        return;
+    for (const Piece& clue : m_state.CluePieces.row(*covered)) {
+        if (clue.Matched)
+            clue.Hole->setPicture(XPic);
+    }
 }
 
 void Form1::CheckMatch()
@@ -195,20 +200,18 @@ void Form1::GameOver()
     const QRect own = MasterWindow->frameGeometry();
     MasterWindow->move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);
     MasterWindow->exec();
-
-    MMControl1->setCommand("stop");
-    RecordHighScore();
-    EndGame->setEnabled(false);
-    DisableBoard();
-    Style->setEnabled(true);
-    refreshView();
-    emit gameEnded(m_state.Score, m_state.CurrentLevel);
+    endTournament();
 }
 
 void Form1::FinishTournament()
 {
     // All 36 levels won: the tournament ends with its final score on the solved board.
     LevelFrm::Announce(this, "CONGRATULATIONS!", "ALL 36 LEVELS SOLVED");
+    endTournament();
+}
+
+void Form1::endTournament()
+{
     MMControl1->setCommand("stop");
     RecordHighScore();
     EndGame->setEnabled(false);
