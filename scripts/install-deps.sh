@@ -9,12 +9,15 @@ packages=(
   # Qt 6 widgets, multimedia and their platform plugins (xcb and offscreen)
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgl-dev
-  # MIDI music: FluidSynth and a General MIDI SoundFont
-  libfluidsynth-dev timgm6mb-soundfont
+  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
+  libfluidsynth-dev timgm6mb-soundfont libasound2-dev
+  # a private sound server with a null sink for the idle-CPU benchmark
+  pulseaudio pulseaudio-utils
   # fonts: metric-compatible stand-ins for Arial, Times New Roman and MS Sans Serif
   fonts-liberation2 fonts-dejavu-core fontconfig
-  # running on a virtual display, screenshots, end-to-end driving
-  xvfb xauth x11-utils xdotool imagemagick
+  # running on a virtual display, screenshots, end-to-end driving; a window manager so that
+  # windows can take the keyboard focus; checking the installed desktop entry
+  xvfb xauth x11-utils xdotool imagemagick openbox desktop-file-utils
   # fuzzing the score file loader
   clang libclang-rt-14-dev
 )

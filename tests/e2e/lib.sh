@@ -1,0 +1,274 @@
+# Shared by the end-to-end scripts: a private X display with a window manager, the game as a
+# child process with its own home, waiting, screenshots and pixel probes. Source it, then call
+# e2e_init first. Everything started here is stopped on any exit.
+#
+# Pixels are logical pixels of the board: 15 twips each, positions rounded as the board rounds
+# them. Colours are read from screenshots of the root window, so what is checked is what the X
+# server shows.
+# shellcheck disable=SC2034  # WIN_*, BOARD_*, SHOT, PEEK and GAME_ENV are read by the sourcing scripts
+
+E2E_BOARD_COLOUR="#7B4F2C" # the wooden board behind the holes
+E2E_SCREEN="800x600x24"
+
+E2E_TMP=""
+E2E_ART=""
+E2E_SHOT_NO=0
+E2E_XVFB_PID=""
+E2E_WM_PID=""
+GAME_PID=""
+GAME_STATUS=""
+
+e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*" >&2; }
+
+# e2e_init <artefact folder>: a fresh temporary folder and artefact folder, cleanup on exit.
+e2e_init() {
+    E2E_ART="$1"
+    rm -rf "$E2E_ART"
+    mkdir -p "$E2E_ART"
+    E2E_TMP="$(mktemp -d "${TMPDIR:-/tmp}/tintrix-e2e.XXXXXX")"
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM HUP
+    e2e_log "artefacts: $E2E_ART"
+}
+
+e2e_stop() {
+    local pid="$1"
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || return 0
+    for _ in $(seq 20); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_cleanup() {
+    local status=$?
+    trap - EXIT INT TERM HUP
+    if [ "$status" -ne 0 ] && [ -n "$E2E_ART" ]; then
+        [ -n "${DISPLAY:-}" ] && import -window root "$E2E_ART/zz-on-failure.png" 2>/dev/null &&
+            e2e_log "screenshot on failure: $E2E_ART/zz-on-failure.png"
+    fi
+    [ -z "$GAME_STATUS" ] && e2e_stop "$GAME_PID"
+    e2e_stop "$E2E_WM_PID"
+    e2e_stop "$E2E_XVFB_PID"
+    if [ -n "$E2E_TMP" ] && [ -d "$E2E_TMP" ]; then
+        for log in "$E2E_TMP"/*.log; do
+            [ -f "$log" ] && cp "$log" "$E2E_ART/" 2>/dev/null
+        done
+        chmod -R u+w "$E2E_TMP" 2>/dev/null
+        rm -rf "$E2E_TMP"
+    fi
+    exit "$status"
+}
+
+e2e_fail() {
+    e2e_log "FAIL: $*"
+    exit 1
+}
+
+# e2e_need <command>...: every tool the scripts use, with the package that brings it.
+e2e_need() {
+    local missing=()
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+    done
+    [ ${#missing[@]} -eq 0 ] ||
+        e2e_fail "missing tools: ${missing[*]} (scripts/install-deps.sh installs them)"
+}
+
+# e2e_until <seconds> <command>...: runs the command every 0.1 s until it succeeds.
+e2e_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# ----------------------------------------------------------------------------------------
+# The display
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+have_display() { [ -s "$E2E_TMP/display" ]; }
+
+# Xvfb on a display number it picks itself, and openbox: without a window manager X refuses
+# to give a window the keyboard focus.
+e2e_start_display() {
+    Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    e2e_until 15 have_display || e2e_fail "Xvfb did not start (see xvfb.log)"
+    DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    export DISPLAY
+    unset XAUTHORITY
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    e2e_until 15 wm_running || e2e_fail "openbox did not start (see openbox.log)"
+    e2e_log "display $DISPLAY with openbox"
+}
+
+# e2e_game_env <home>: the environment the game runs with, everything private to this test.
+e2e_game_env() {
+    local home="$1"
+    mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" "$home/runtime"
+    chmod 700 "$home/runtime"
+    GAME_ENV=(
+        -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR
+        HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
+        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime"
+        QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 QT_ENABLE_HIGHDPI_SCALING=0
+        "QT_LOGGING_RULES=qt.multimedia*=false"
+    )
+}
+
+# e2e_start_game <working folder> <command>...: starts the game in the background.
+e2e_start_game() {
+    local cwd="$1"
+    shift
+    (cd "$cwd" && exec env "${GAME_ENV[@]}" "$@") >"$E2E_TMP/game.log" 2>&1 &
+    GAME_PID=$!
+    GAME_STATUS=""
+    e2e_log "game started (pid $GAME_PID) in $cwd: $*"
+}
+
+game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
+
+# e2e_wait_exit <seconds>: waits for the game to end and sets GAME_STATUS.
+e2e_wait_exit() {
+    if ! e2e_until "$1" eval '! game_running'; then
+        return 1
+    fi
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
+}
+
+# ----------------------------------------------------------------------------------------
+# Windows. xdotool matches names case-insensitively, so every name is anchored and only
+# mapped windows count.
+
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1; }
+
+# e2e_wait_window <name regex> <seconds>: prints the window's id.
+e2e_wait_window() {
+    local id=""
+    local deadline=$((SECONDS + $2))
+    while [ -z "$id" ]; do
+        game_running || e2e_fail "the game ended while waiting for window '$1' (see game.log)"
+        id="$(find_window "$1")"
+        [ -n "$id" ] && break
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+window_gone() { [ -z "$(find_window "$1")" ]; }
+
+# e2e_wait_gone <name regex> <seconds>
+e2e_wait_gone() { e2e_until "$2" window_gone "$1"; }
+
+# e2e_geometry <id>: WIN_X, WIN_Y, WIN_W, WIN_H of the window's inside, in screen pixels.
+e2e_geometry() {
+    local info
+    info="$(xwininfo -id "$1")" || return 1
+    WIN_X=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$info")
+    WIN_Y=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$info")
+    WIN_W=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
+    WIN_H=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
+}
+
+# e2e_activate <id>: gives the window the focus and waits until the manager reports it.
+e2e_activate() {
+    kill -0 "$E2E_WM_PID" 2>/dev/null || e2e_fail "openbox is gone (see openbox.log)"
+    timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 ||
+        timeout 5 xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+    sleep 0.2
+}
+
+e2e_click() {
+    timeout 5 xdotool mousemove --sync "$1" "$2" || xdotool mousemove "$1" "$2"
+    xdotool click 1
+    sleep 0.15
+}
+
+e2e_key() {
+    xdotool key --delay 60 "$@"
+    sleep 0.15
+}
+
+# ----------------------------------------------------------------------------------------
+# Screenshots and pixels
+
+# e2e_shot <name>: a screenshot of the whole display; SHOT holds its path.
+e2e_shot() {
+    E2E_SHOT_NO=$((E2E_SHOT_NO + 1))
+    SHOT="$(printf '%s/%02d-%s.png' "$E2E_ART" "$E2E_SHOT_NO" "$1")"
+    import -window root "$SHOT" || e2e_fail "screenshot failed"
+    e2e_log "screenshot: $SHOT"
+}
+
+# A scratch screenshot for polling; not kept.
+e2e_peek() {
+    game_running || e2e_fail "the game ended unexpectedly (see game.log)"
+    PEEK="$E2E_TMP/peek.png"
+    import -window root "$PEEK" 2>/dev/null
+}
+
+# tw <twips>: logical pixels, rounded to the nearest as the board does it.
+tw() { echo $((($1 + 7) / 15)); }
+
+# e2e_mean <png> <x> <y>: mean colour "r g b" of the 9x9 square centred on (x, y).
+e2e_mean() {
+    convert "$1" -crop "9x9+$(($2 - 4))+$(($3 - 4))" +repage -scale '1x1!' -depth 8 txt:- |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+# colour_distance "r g b" "r g b": the largest difference of the three channels.
+colour_distance() {
+    local a b d m=0
+    read -r -a a <<<"$1"
+    read -r -a b <<<"$2"
+    for i in 0 1 2; do
+        d=$((a[i] - b[i]))
+        d=${d#-}
+        [ "$d" -gt "$m" ] && m=$d
+    done
+    echo "$m"
+}
+
+# saturation "r g b": max - min of the channels; feedback pegs are black or grey.
+saturation() {
+    local c
+    read -r -a c <<<"$1"
+    local max=${c[0]} min=${c[0]}
+    for v in "${c[@]}"; do
+        [ "$v" -gt "$max" ] && max=$v
+        [ "$v" -lt "$min" ] && min=$v
+    done
+    echo $((max - min))
+}
+
+brightness() {
+    local c
+    read -r -a c <<<"$1"
+    echo $(((c[0] + c[1] + c[2]) / 3))
+}
+
+# e2e_board_origin <png>: BOARD_X, BOARD_Y, the board's top-left corner on the screen. The
+# menu bar's height depends on the font, so the board's top is found by its colour in a
+# column near the window's left edge, and its left edge in a row just below that.
+e2e_board_origin() {
+    local offset
+    offset=$(convert "$1" -crop "1x200+$((WIN_X + 4))+$WIN_Y" +repage -depth 8 txt:- |
+        grep -m1 -i "$E2E_BOARD_COLOUR" | sed 's/^0,\([0-9]*\):.*/\1/') || true
+    [ -n "$offset" ] || return 1
+    BOARD_Y=$((WIN_Y + offset))
+    offset=$(convert "$1" -crop "40x1+$((WIN_X - 10))+$((BOARD_Y + 2))" +repage -depth 8 txt:- |
+        grep -m1 -i "$E2E_BOARD_COLOUR" | sed 's/^\([0-9]*\),0:.*/\1/') || true
+    [ -n "$offset" ] || return 1
+    BOARD_X=$((WIN_X - 10 + offset))
+}
