@@ -146,6 +146,7 @@ void Form1::buildBoard()
     Image2 = new ImageControl(board);
     Image2->setObjectName("Image2");
     Image2->setToolTip(" Test your selection ");
+    Image2->setDimWhenDisabled(true);
     Image2->setPicture(Pictures->picture("imgCheck"));
     setTwipGeometry(Image2, 120, 720, 480, 480);
     connect(Image2, &ImageControl::clicked, this, &Form1::Image2_Click);

@@ -2,6 +2,7 @@
 #include "ImageControl.h"
 
 // Qt
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,16 +41,26 @@ void ImageControl::setSpecialEffect(Effect effect)
     update();
 }
 
+void ImageControl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && m_dimWhenDisabled)
+        update();
+    QWidget::changeEvent(event);
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
 
     if (!m_picture.isNull()) {
+        if (m_dimWhenDisabled && !isEnabled())
+            p.setOpacity(0.4);
         // Natural size in logical pixels, centred; the widget's rectangle clips it.
         const QSizeF size = m_picture.deviceIndependentSize();
         const QPointF topLeft((r.width() - size.width()) / 2.0, (r.height() - size.height()) / 2.0);
         p.drawPixmap(topLeft, m_picture);
+        p.setOpacity(1.0);
     }
 
     const QColor light(255, 255, 255, 200);

@@ -21,6 +21,10 @@ public:
     /** Identifies the picture shown: copies of one store picture share the key. */
     [[nodiscard]] qint64 pictureKey() const { return m_picture.cacheKey(); }
 
+    /** Shows the picture faded while the control is disabled (the check button between checks).
+     *  Holes keep their look when their container is disabled. */
+    void setDimWhenDisabled(bool dim) { m_dimWhenDisabled = dim; }
+
     /** Marks the control as the keyboard's cursor (a bright frame inside the edge). */
     void setCursorMark(bool marked);
     [[nodiscard]] bool cursorMark() const { return m_cursor; }
@@ -36,6 +40,7 @@ signals:
     void mouseUp();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -46,4 +51,5 @@ private:
     Effect m_effect = Effect::Flat;
     bool m_pressed = false;
     bool m_cursor = false;
+    bool m_dimWhenDisabled = false;
 };

@@ -13,7 +13,8 @@
 
 namespace tintrix {
 
-Masterfrm::Masterfrm(QWidget* parent) : QDialog(parent)
+Masterfrm::Masterfrm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("Masterfrm");
     setWindowTitle(ApplicationTitle());
