@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FluidMidi.h"
+
+// Qt
+#include <QFile>
+#include <QFileInfo>
+
+// FluidSynth
+#include <fluidsynth.h>
+
+#ifdef TINTRIX_HAVE_ALSA
+#include <alsa/asoundlib.h>
+#endif
+
+namespace tintrix {
+
+namespace {
+
+// A MIDI file larger than this is not music for this game; don't read it into memory.
+constexpr qint64 kMaxPieceBytes = 16 * 1024 * 1024;
+
+#ifdef TINTRIX_HAVE_ALSA
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+#endif
+
+// The program writes no log: FluidSynth reports to stderr by default, and ALSA prints its
+// own complaints when there is no sound card. Both are switched off once, for good.
+void silenceLibraries()
+{
+    static const bool silenced = [] {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+#ifdef TINTRIX_HAVE_ALSA
+        snd_lib_error_set_handler(quietAlsa);
+#endif
+        return true;
+    }();
+    Q_UNUSED(silenced);
+}
+
+QString firstExisting(const QStringList& paths)
+{
+    for (const QString& p : paths) {
+        if (QFileInfo(p).isFile())
+            return p;
+    }
+    return {};
+}
+
+} // namespace
+
+FluidMidiOptions DefaultFluidMidiOptions()
+{
+    FluidMidiOptions o;
+    o.soundFonts = {
+        QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+        QStringLiteral("/usr/share/soundfonts/default.sf2"),
+        QStringLiteral("/usr/share/soundfonts/FluidR3_GM.sf2"),
+    };
+    // FluidSynth does not fall back from one driver to another by itself. JACK is left out
+    // (it could start a sound server of its own), and so is SDL2, which only works once the
+    // program has initialised SDL.
+    o.drivers = {
+        QStringLiteral("pipewire"),
+        QStringLiteral("pulseaudio"),
+        QStringLiteral("alsa"),
+        QStringLiteral("oss"),
+    };
+    return o;
+}
+
+void FluidMidi::Deleter::operator()(_fluid_hashtable_t* p) const { delete_fluid_settings(p); }
+void FluidMidi::Deleter::operator()(_fluid_synth_t* p) const { delete_fluid_synth(p); }
+void FluidMidi::Deleter::operator()(_fluid_player_t* p) const { delete_fluid_player(p); }
+void FluidMidi::Deleter::operator()(_fluid_audio_driver_t* p) const { delete_fluid_audio_driver(p); }
+
+FluidMidi::FluidMidi(FluidMidiOptions options) : m_options(std::move(options))
+{
+    m_releaseTimer.setSingleShot(true);
+    QObject::connect(&m_releaseTimer, &QTimer::timeout, &m_releaseTimer, [this] {
+        if (!m_playing)
+            dropDriver();
+    });
+}
+
+FluidMidi::~FluidMidi()
+{
+    // The audio thread must be gone before the player and synthesizer it renders.
+    dropDriver();
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+bool FluidMidi::open(const QString& path)
+{
+    dropDriver();
+    m_player.reset();
+    m_playing = false;
+    m_piece.clear();
+    m_info = {};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPieceBytes)
+        return false;
+    const QByteArray bytes = file.readAll();
+    const MidiFileInfo info = ReadMidiFileInfo(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    if (!info.valid || !ensureSynth())
+        return false;
+
+    // Nothing of an earlier piece may sound on into this one.
+    fluid_synth_system_reset(m_synth.get());
+    m_piece = bytes;
+    m_info = info;
+    if (!makePlayer()) {
+        m_piece.clear();
+        m_info = {};
+        return false;
+    }
+    return true;
+}
+
+void FluidMidi::rewind()
+{
+    if (!isOpen())
+        return;
+    // A fresh player starts at tick 0 whatever state the old one was in (playing, past the
+    // end, stopped). It may only be replaced while nothing renders.
+    dropDriver();
+    releaseNotes();
+    if (!makePlayer()) {
+        m_playing = false;
+        return;
+    }
+    if (m_playing) {
+        fluid_player_play(m_player.get());
+        startDriver();
+    }
+}
+
+void FluidMidi::play()
+{
+    if (!isOpen() || m_playing)
+        return;
+    m_releaseTimer.stop();
+    fluid_player_play(m_player.get());
+    m_playing = true;
+    if (!m_driver)
+        startDriver();
+}
+
+void FluidMidi::stop()
+{
+    if (!isOpen() || !m_playing)
+        return;
+    m_playing = false;
+    if (position() >= length()) {
+        // Stopped after the last note, before the end-of-piece check restarted it: leave the
+        // piece at its beginning, so that a later play starts it afresh and the check does
+        // not restart it while music is off.
+        rewind();
+        return;
+    }
+    // FluidSynth's stop keeps the current tick (the player resumes there); the driver stays
+    // a moment longer so the released notes can fade.
+    fluid_player_stop(m_player.get());
+    releaseNotes();
+    if (m_driver)
+        m_releaseTimer.start(m_options.releaseMs);
+}
+
+qint64 FluidMidi::length() const
+{
+    return isOpen() ? m_info.totalTicks : 0;
+}
+
+qint64 FluidMidi::position() const
+{
+    return isOpen() ? qint64(fluid_player_get_current_tick(m_player.get())) : 0;
+}
+
+bool FluidMidi::renderOffline(float* out, int frames)
+{
+    if (m_driver || !m_synth || frames <= 0)
+        return false;
+    return fluid_synth_write_float(m_synth.get(), frames, out, 0, 2, out, 1, 2) == FLUID_OK;
+}
+
+// ---------------------------------------------------------------------------------------
+// FluidSynth objects
+
+bool FluidMidi::ensureSynth()
+{
+    if (m_synth)
+        return true;
+    silenceLibraries();
+    const QString soundFont = firstExisting(m_options.soundFonts);
+    if (soundFont.isEmpty())
+        return false;
+
+    std::unique_ptr<_fluid_hashtable_t, Deleter> settings(new_fluid_settings());
+    if (!settings)
+        return false;
+    fluid_settings_t* s = settings.get();
+    // Background music needs no low latency. Long audio periods (186 ms) wake the audio
+    // thread seldom: with FluidSynth's default of 64 frames, talking to the sound server
+    // costs more than synthesis. A little reverb, no chorus, one synthesis thread.
+    fluid_settings_setint(s, "audio.period-size", 8192);
+    fluid_settings_setint(s, "audio.periods", 2);
+    fluid_settings_setint(s, "synth.reverb.active", 1);
+    fluid_settings_setint(s, "synth.chorus.active", 0);
+    fluid_settings_setint(s, "synth.polyphony", 64);
+    fluid_settings_setint(s, "synth.cpu-cores", 1);
+    fluid_settings_setint(s, "synth.lock-memory", 0);
+    fluid_settings_setnum(s, "synth.gain", 0.6);
+
+    std::unique_ptr<_fluid_synth_t, Deleter> synth(new_fluid_synth(s));
+    if (!synth || fluid_synth_sfload(synth.get(), QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED)
+        return false;
+    m_settings = std::move(settings);
+    m_synth = std::move(synth);
+    return true;
+}
+
+bool FluidMidi::makePlayer()
+{
+    m_player.reset();
+    std::unique_ptr<_fluid_player_t, Deleter> player(new_fluid_player(m_synth.get()));
+    if (!player || fluid_player_add_mem(player.get(), m_piece.constData(), std::size_t(m_piece.size())) != FLUID_OK)
+        return false;
+    m_player = std::move(player);
+    return true;
+}
+
+void FluidMidi::startDriver()
+{
+    for (const QString& name : m_options.drivers) {
+        if (fluid_settings_setstr(m_settings.get(), "audio.driver", name.toUtf8().constData()) != FLUID_OK)
+            continue;
+        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(m_settings.get(), m_synth.get())) {
+            m_driver.reset(driver);
+            return;
+        }
+    }
+}
+
+void FluidMidi::dropDriver()
+{
+    m_releaseTimer.stop();
+    m_driver.reset();
+}
+
+void FluidMidi::releaseNotes()
+{
+    const int channels = fluid_synth_count_midi_channels(m_synth.get());
+    for (int channel = 0; channel < channels; ++channel)
+        fluid_synth_all_notes_off(m_synth.get(), channel);
+}
+
+} // namespace tintrix

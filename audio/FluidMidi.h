@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The music player of the running game: FluidSynth with a General MIDI SoundFont.
+#pragma once
+
+#include "AudioBackend.h"
+#include "MidiFileInfo.h"
+
+// Qt
+#include <QByteArray>
+#include <QStringList>
+#include <QTimer>
+
+// Std
+#include <memory>
+
+struct _fluid_hashtable_t;
+struct _fluid_synth_t;
+struct _fluid_player_t;
+struct _fluid_audio_driver_t;
+
+namespace tintrix {
+
+struct FluidMidiOptions {
+    /** SoundFonts to look for, in order; the first that exists is loaded. */
+    QStringList soundFonts;
+    /** FluidSynth audio drivers, tried in order each time playing starts. With none, or when
+     *  none opens, the engine stays silent and the piece does not advance. */
+    QStringList drivers;
+    /** How long the audio driver outlives a stop, so that released notes fade out instead
+     *  of being cut. */
+    int releaseMs = 400;
+};
+
+/** The SoundFonts and drivers of a Debian desktop. */
+[[nodiscard]] FluidMidiOptions DefaultFluidMidiOptions();
+
+/** A MidiEngine over FluidSynth. Positions and lengths are ticks of the piece.
+ *
+ *  Nothing is set up until the first open(), so creating the engine costs nothing at
+ *  start-up. The audio driver (and with it FluidSynth's audio thread) exists only while the
+ *  piece plays and for releaseMs after a stop: an idle synthesizer would otherwise keep
+ *  rendering silence. Since the player only advances while the synthesizer renders, dropping
+ *  the driver keeps the position.
+ *
+ *  Failures are silent: a missing SoundFont or an unreadable file makes open() return false;
+ *  no audio device leaves a piece that is open but does not advance. Everything runs on the
+ *  calling (user-interface) thread apart from FluidSynth's own audio thread. */
+class FluidMidi final : public MidiEngine {
+public:
+    explicit FluidMidi(FluidMidiOptions options = DefaultFluidMidiOptions());
+    ~FluidMidi() override;
+    FluidMidi(const FluidMidi&) = delete;
+    FluidMidi& operator=(const FluidMidi&) = delete;
+
+    bool open(const QString& path) override;
+    [[nodiscard]] bool isOpen() const override { return m_player != nullptr; }
+    void rewind() override;
+    void play() override;
+    void stop() override;
+    [[nodiscard]] bool isPlaying() const override { return m_playing; }
+    [[nodiscard]] qint64 length() const override;
+    [[nodiscard]] qint64 position() const override;
+
+    /** Whether an audio driver is running now (while playing, and shortly after a stop). */
+    [[nodiscard]] bool hasAudioDriver() const { return m_driver != nullptr; }
+
+    /** Renders frames of interleaved stereo into out (2 * frames floats) on the calling thread,
+     *  advancing a playing piece as a driver would. For checking the music without a sound
+     *  card; refused (false) while an audio driver runs or before a piece has been opened. */
+    bool renderOffline(float* out, int frames);
+
+private:
+    struct Deleter {
+        void operator()(_fluid_hashtable_t* p) const;
+        void operator()(_fluid_synth_t* p) const;
+        void operator()(_fluid_player_t* p) const;
+        void operator()(_fluid_audio_driver_t* p) const;
+    };
+
+    bool ensureSynth();
+    bool makePlayer();
+    void startDriver();
+    void dropDriver();
+    void releaseNotes();
+
+    FluidMidiOptions m_options;
+    QTimer m_releaseTimer;
+    QByteArray m_piece;
+    MidiFileInfo m_info;
+    bool m_playing = false;
+
+    // Declared in order of construction, so they are destroyed driver first.
+    std::unique_ptr<_fluid_hashtable_t, Deleter> m_settings;
+    std::unique_ptr<_fluid_synth_t, Deleter> m_synth;
+    std::unique_ptr<_fluid_player_t, Deleter> m_player;
+    std::unique_ptr<_fluid_audio_driver_t, Deleter> m_driver;
+};
+
+} // namespace tintrix
