@@ -8,8 +8,23 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// The game writes no log: the sound libraries' notes about a missing sound card and the like
+// are dropped; only critical errors still reach the terminal.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        g_defaultHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     // The settings are kept under the executable's name, Qt's default application name.
     QApplication::setApplicationVersion(TINTRIX_VERSION);
