@@ -25,6 +25,10 @@ Masterfrm::Masterfrm(QWidget* parent)
     label->setObjectName("Label1");
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(Twips(120), Twips(90), Twips(2760), Twips(300));
+    QFont heading = label->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.15);
+    label->setFont(heading);
 
     auto* frame = new QGroupBox("Correct Color Combination", this);
     frame->setObjectName("Frame1");
