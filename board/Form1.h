@@ -227,6 +227,7 @@ private:
 
     // Menus and preferences (Form1Menus.cpp).
     void selectStyle(int style);
+    bool checkChoice(QAction* chosen, QAction* other);
     void setColorBarShown(bool shown);
     void Form_QueryUnload(QCloseEvent* event);
 

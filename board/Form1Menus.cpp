@@ -67,22 +67,26 @@ void Form1::setColorBarShown(bool shown)
 // ---------------------------------------------------------------------------------------------
 // Sound and music
 
+bool Form1::checkChoice(QAction* chosen, QAction* other)
+{
+    // Choosing the item already checked changes nothing and writes nothing.
+    if (chosen->isChecked())
+        return false;
+    chosen->setChecked(true);
+    other->setChecked(false);
+    return true;
+}
+
 void Form1::SoundOn_Click()
 {
-    if (SoundOn->isChecked())
-        return;
-    SoundOn->setChecked(true);
-    SoundOff->setChecked(false);
-    m_prefs->setSound(true);
+    if (checkChoice(SoundOn, SoundOff))
+        m_prefs->setSound(true);
 }
 
 void Form1::SoundOff_Click()
 {
-    if (SoundOff->isChecked())
-        return;
-    SoundOff->setChecked(true);
-    SoundOn->setChecked(false);
-    m_prefs->setSound(false);
+    if (checkChoice(SoundOff, SoundOn))
+        m_prefs->setSound(false);
 }
 
 void Form1::MusicOn_Click()
@@ -90,8 +94,7 @@ void Form1::MusicOn_Click()
     if (MusicOn->isChecked())
         return;
     MMControl1->setCommand("play");
-    MusicOn->setChecked(true);
-    MusicOff->setChecked(false);
+    checkChoice(MusicOn, MusicOff);
     m_prefs->setMusic(true);
 }
 
@@ -100,8 +103,7 @@ void Form1::MusicOff_Click()
     if (MusicOff->isChecked())
         return;
     MMControl1->setCommand("stop");
-    MusicOff->setChecked(true);
-    MusicOn->setChecked(false);
+    checkChoice(MusicOff, MusicOn);
     m_prefs->setMusic(false);
 }
 
