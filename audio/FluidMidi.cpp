@@ -205,10 +205,11 @@ bool FluidMidi::ensureSynth()
     if (!settings)
         return false;
     fluid_settings_t* s = settings.get();
-    // Background music needs no low latency. Long audio periods (186 ms) wake the audio
+    // Background music needs no low latency. Long audio periods (192 ms) wake the audio
     // thread seldom: with FluidSynth's default of 64 frames, talking to the sound server
     // costs more than synthesis. A little reverb, no chorus, one synthesis thread.
-    fluid_settings_setint(s, "audio.period-size", 8192);
+    fluid_settings_setnum(s, "synth.sample-rate", m_options.sampleRate);
+    fluid_settings_setint(s, "audio.period-size", m_options.sampleRate * 192 / 1000);
     fluid_settings_setint(s, "audio.periods", 2);
     fluid_settings_setint(s, "synth.reverb.active", 1);
     fluid_settings_setint(s, "synth.chorus.active", 0);

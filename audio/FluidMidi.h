@@ -29,6 +29,10 @@ struct FluidMidiOptions {
     /** How long the audio driver outlives a stop, so that released notes fade out instead
      *  of being cut. */
     int releaseMs = 400;
+    /** Frames per second the synthesizer renders (and renderOffline writes). 32 kHz keeps
+     *  everything up to 16 kHz, plenty for background music, and takes about 30% less
+     *  processor time than 44.1 kHz; the sound server converts to its own rate. */
+    int sampleRate = 32000;
 };
 
 /** The SoundFonts and drivers of a Debian desktop. */

@@ -53,6 +53,8 @@ Form1::Form1(Services services, QWidget* parent)
 
     // The peg timer runs once after the window is made, then only for the feedback pegs.
     Timer1.setSingleShot(true);
+    // The pegs fall on a 200 ms beat; Qt's default coarse timer may fire up to 5% (10 ms) off.
+    Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1.start(ScaledMs(200));
 

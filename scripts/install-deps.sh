@@ -11,8 +11,10 @@ packages=(
   libgl-dev
   # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
-  # a private sound server with a null sink for the idle-CPU benchmark
+  # a private sound server with a null sink for the benchmarks (music plays, silently)
   pulseaudio pulseaudio-utils
+  # the benchmarks' start-up watcher: X11 and DAMAGE headers
+  libx11-dev libxdamage-dev
   # fonts: metric-compatible stand-ins for Arial, Times New Roman and MS Sans Serif
   fonts-liberation2 fonts-dejavu-core fontconfig
   # running on a virtual display, screenshots, end-to-end driving; a window manager so that

@@ -18,7 +18,8 @@ using namespace tintrix;
 
 namespace {
 
-constexpr int kRate = 44100;
+// Frames per second of offline rendering: the synthesizer's own rate.
+const int kRate = DefaultFluidMidiOptions().sampleRate;
 
 QString airyPath()
 {

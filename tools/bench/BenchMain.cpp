@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// In-process benchmarks of the game, run by scripts/bench.sh on a virtual X display. The
+// board is built exactly as the program builds it, with the real sound system, in a
+// temporary program folder (so no score file lands in the build), and driven through the
+// board's own handlers. Figures are printed as "key value" lines, times in milliseconds.
+//
+//   tintrix_bench memory [levels] [timescale]  a scripted tournament with music on; peak RSS
+//   tintrix_bench pegs [checks]                six-peg checks: peg intervals, input latency
+//   tintrix_bench openlevel [times]            OpenLevel of the largest level
+#include "Form1.h"
+#include "InputProbe.h"
+#include "Masterfrm.h"
+#include "PegClock.h"
+#include "Startup.h"
+#include "SystemAudio.h"
+#include "TimeScale.h"
+
+// Qt
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// Std
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace tintrix::bench {
+
+namespace {
+
+const char* const kMedia[] = {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp"};
+
+void print(const char* key, double value) { std::printf("%s %.3f\n", key, value); }
+
+/** Processes events for ms milliseconds. */
+void pump(int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(std::max<qint64>(1, deadline.remainingTime())));
+}
+
+/** Answers the modal windows a tournament opens, as a player would: OK on the reveal window,
+ *  a name for the high score. The level banners close by themselves. */
+class ModalAnswerer {
+public:
+    ModalAnswerer()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
+        m_timer.start();
+    }
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last || !modal->isVisible())
+            return;
+        if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
+            prompt->setTextValue(QStringLiteral("Bench"));
+            prompt->accept();
+        } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
+            reveal->Command1->click();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->accept();
+        } else {
+            return; // the banner and the splash close themselves
+        }
+        m_last = modal;
+    }
+
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+};
+
+/** The program's start-up, run by the program's own start-up sequence in a program folder of
+ *  its own, with the timers at startScale until the splash has closed and at boardScale from
+ *  then on (the board reads some lengths once, when it is made). */
+class Game {
+public:
+    Game(double startScale, double boardScale)
+    {
+        const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+        for (const char* name : kMedia)
+            QFile::copy(built.filePath(QLatin1String(name)), QDir(m_folder.path()).filePath(QLatin1String(name)));
+
+        SetTimeScale(startScale);
+        m_program.emplace(Main(
+            m_folder.path(),
+            [this] {
+                auto clock = std::make_unique<PegClock>(CreateSystemAudio(EffectFiles(m_folder.path())));
+                m_audio = clock.get();
+                return clock;
+            },
+            [boardScale](const QString& step) {
+                if (step == u"splash")
+                    SetTimeScale(boardScale);
+            }));
+        board = m_program->board.get();
+        pump(300);
+    }
+
+    PegClock& audio() { return *m_audio; }
+    Form1* board = nullptr;
+
+    /** Puts colours (numbers 1..ColorCount, one per hole) into the current row. */
+    void enterRow(const std::vector<int>& colours)
+    {
+        const int rowNumber = 12 - board->state().CurrentRow;
+        for (std::size_t hole = 0; hole < colours.size(); ++hole) {
+            board->ColSelect_Click(colours[hole] - 1);
+            board->Row_Click(rowNumber, int(hole));
+        }
+    }
+
+    [[nodiscard]] std::vector<int> secret() const
+    {
+        std::vector<int> colours;
+        for (const Piece& p : board->state().MasterPieces)
+            colours.push_back(p.Color);
+        return colours;
+    }
+
+    /** Wins the current level: one wrong row (the secret rotated), then the secret. */
+    void playLevel()
+    {
+        const int level = board->state().CurrentLevel;
+        std::vector<int> guess = secret();
+        std::rotate(guess.begin(), guess.begin() + 1, guess.end());
+        enterRow(guess);
+        board->Image2_Click();
+        if (board->state().CurrentLevel == level && board->EndGame->isEnabled()) {
+            enterRow(secret());
+            board->Image2_Click();
+        }
+    }
+
+private:
+    QTemporaryDir m_folder;
+    std::optional<Program> m_program;
+    PegClock* m_audio = nullptr; // owned by m_program
+};
+
+void setMusic(Form1& board, bool on)
+{
+    QAction* item = on ? board.MusicOn : board.MusicOff;
+    if (!item->isChecked())
+        item->trigger();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Peak memory of a tournament with music
+
+int runMemory(int levels, double timeScale)
+{
+    ModalAnswerer answerer;
+    Game game(timeScale, timeScale);
+    setMusic(*game.board, true);
+    game.board->Tournament_Click();
+    const qint64 musicStart = game.audio().midi().position();
+    int played = 0;
+    while (played < levels && game.board->EndGame->isEnabled()) {
+        game.playLevel();
+        ++played;
+    }
+    const qint64 musicEnd = game.audio().midi().position();
+    if (game.board->EndGame->isEnabled())
+        game.board->EndGame->trigger();
+    pump(200);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    print("levels", played);
+    print("music_advanced", musicEnd != musicStart ? 1 : 0);
+    print("peak_rss_mb", double(usage.ru_maxrss) / 1024.0);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Feedback pegs and input latency during a check
+
+int runPegs(int checks)
+{
+    // Rotations by 1..5 of a secret of six different colours; a sixth would be the secret.
+    checks = std::clamp(checks, 1, 5);
+    ModalAnswerer answerer;
+    Game game(0.02, 1.0);
+    setMusic(*game.board, true);
+    Form1& board = *game.board;
+
+    // Reach the first six-hole level quickly, then check at the game's real pace.
+    SetTimeScale(0.02);
+    board.Tournament_Click();
+    while (board.state().LastHoleIndex + 1 < 6 && board.EndGame->isEnabled())
+        game.playLevel();
+    SetTimeScale(1.0);
+    pump(500);
+    if (board.state().LastHoleIndex + 1 != 6) {
+        std::printf("error no six-hole level reached\n");
+        return 1;
+    }
+
+    const QRect bar = board.StatusBar1->rect();
+    const QPoint origin = board.StatusBar1->mapToGlobal(QPoint(bar.width() / 4, bar.height() / 2));
+    std::vector<double> latencies;
+    int unanswered = 0;
+    for (int k = 1; k <= checks; ++k) {
+        // Six distinct colours, none in its own hole: six grey pegs, and the level goes on.
+        std::vector<int> guess = game.secret();
+        std::rotate(guess.begin(), guess.begin() + (k % 6), guess.end());
+        game.enterRow(guess);
+        pump(300);
+
+        InputProbe probe(origin);
+        probe.start();
+        pump(50);
+        game.audio().pegs.clear();
+        const Clock::time_point clicked = Clock::now();
+        board.Image2_Click();
+        const std::vector<Clock::time_point> pegs = game.audio().pegs;
+        // No more moves; the window answers the last ones while events run.
+        probe.finish();
+        pump(100);
+        probe.stop();
+
+        if (pegs.size() != 6) {
+            std::printf("error check %d gave %zu pegs\n", k, pegs.size());
+            return 1;
+        }
+        Clock::time_point previous = clicked;
+        for (const Clock::time_point peg : pegs) {
+            print("peg_interval_ms", MsBetween(previous, peg));
+            previous = peg;
+        }
+        const std::vector<double> l = probe.latenciesMs();
+        latencies.insert(latencies.end(), l.begin(), l.end());
+        unanswered += probe.unanswered();
+    }
+    print("input_events", double(latencies.size()));
+    print("input_unanswered", unanswered);
+    print("input_latency_max_ms", latencies.empty() ? -1 : *std::max_element(latencies.begin(), latencies.end()));
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// OpenLevel of the largest level (catalogue row 18: six holes, twelve rows)
+
+int runOpenLevel(int times)
+{
+    Game game(0.02, 1.0);
+    for (int i = 0; i < times; ++i) {
+        game.board->OpenLevel(1);
+        pump(100);
+        const Clock::time_point start = Clock::now();
+        game.board->OpenLevel(18);
+        print("openlevel_ms", MsBetween(start, Clock::now()));
+        pump(100);
+    }
+    return 0;
+}
+
+} // namespace
+
+} // namespace tintrix::bench
+
+int main(int argc, char* argv[])
+{
+    using namespace tintrix::bench;
+    QApplication app(argc, argv);
+    // Settings of the benchmark's own name, emptied: never the player's preferences.
+    QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
+
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    auto number = [&](int index, double fallback) { return argc > index ? std::atof(argv[index]) : fallback; };
+    int status = 2;
+    if (mode == u"memory")
+        status = runMemory(int(number(2, 36)), number(3, 0.1));
+    else if (mode == u"pegs")
+        status = runPegs(int(number(2, 3)));
+    else if (mode == u"openlevel")
+        status = runOpenLevel(int(number(2, 5)));
+    else
+        std::fprintf(stderr, "usage: tintrix_bench memory [levels] [timescale] | pegs [checks] | openlevel [times]\n");
+    std::fflush(stdout);
+    return status;
+}
