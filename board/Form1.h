@@ -167,8 +167,6 @@ public:
     PicFrm* Pictures = nullptr;
 
 signals:
-    /** The score changed (New Game or a won level). */
-    void scoreChanged(qint32 score);
     /** A game ended: lost, given up or the tournament completed. */
     void gameEnded(qint32 score, int level);
     /** The player confirmed leaving the game: the program ends now. */
@@ -241,7 +239,6 @@ private:
     Preferences* m_prefs = nullptr;
     QTimer Timer1;                     // paces the feedback pegs
     bool m_colorBarShown = false;
-    int m_catalogueRow = 0;
     int m_cursorHole = 0;
     int m_widthTwips = 0;
     int m_heightTwips = 0;

@@ -22,7 +22,6 @@ void Form1::OpenLevel(int catalogueRow)
     const LevelSpec* level = FetchLevel(catalogueRow);
     if (!level)
         return;
-    m_catalogueRow = catalogueRow;
 
     // The first and the last row rebuild the fields out of sight.
     const bool hideFields = catalogueRow == 1 || catalogueRow == kCatalogueRows;

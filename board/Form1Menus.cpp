@@ -4,6 +4,7 @@
 
 // own
 #include "AppInfo.h"
+#include "BoardLayout.h"
 #include "HelpWindow.h"
 #include "HighScoreBook.h"
 #include "MusicControl.h"
@@ -56,7 +57,7 @@ void Form1::HideColorBar_Click()
 
 void Form1::setColorBarShown(bool shown)
 {
-    m_heightTwips += shown ? 600 : -600;
+    m_heightTwips += shown ? kColorBarGrowth : -kColorBarGrowth;
     applyWindowSize();
     ShowColorBar->setChecked(shown);
     HideColorBar->setChecked(!shown);

@@ -274,7 +274,6 @@ void Form1::Tournament_Click()
     EndGame->setEnabled(true);
     Pictures->Unload();
     refreshView();
-    emit scoreChanged(m_state.Score);
 }
 
 void Form1::UpdateScore()
@@ -282,7 +281,6 @@ void Form1::UpdateScore()
     GameState& s = m_state;
     s.Score = ScoreAfterWin(s.Score, s.CurrentLevel, s.RowLimit, s.TurnNumber);
     Panels[1]->setText(QStringLiteral("score: %1").arg(s.Score));
-    emit scoreChanged(s.Score);
 }
 
 void Form1::runDeferredCommand()

@@ -18,8 +18,6 @@ public:
 
     void setPicture(const QPixmap& picture);
     [[nodiscard]] const QPixmap& picture() const { return m_picture; }
-    /** Identifies the picture shown: copies of one store picture share the key. */
-    [[nodiscard]] qint64 pictureKey() const { return m_picture.cacheKey(); }
 
     /** Shows the picture faded while the control is disabled (the check button between checks).
      *  Holes keep their look when their container is disabled. */
