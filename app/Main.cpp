@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program: start-up, then the board window's events until the player leaves.
 #include "Form1.h"
+#include "GameSound.h"
 #include "Startup.h"
 #include "SystemAudio.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     const tintrix::Program program = tintrix::Main(programFolder, [&programFolder] {
         return tintrix::CreateSystemAudio(tintrix::EffectFiles(programFolder));
     });
-    QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    // Leaving ends every event loop at once, the modal ones included.
+    QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, [] { QApplication::exit(0); });
     return app.exec();
 }

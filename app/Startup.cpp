@@ -4,7 +4,9 @@
 // own
 #include "AudioBackend.h"
 #include "Form1.h"
+#include "GameSound.h"
 #include "HighScoreBook.h"
+#include "TimeScale.h"
 #include "frmSplash.h"
 
 namespace tintrix {
@@ -13,17 +15,26 @@ Program::Program() = default;
 Program::Program(Program&&) noexcept = default;
 Program::~Program() = default;
 
-QStringList EffectFiles(const QString& programFolder)
+namespace {
+
+/** The board tells what happened; the high score table and the sound system act on it. */
+void Wire(Program& program)
 {
-    // Loaded once at start-up so that no click waits for a file.
-    QStringList files;
-    for (const char* name : {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav"})
-        files << programFolder + '/' + QLatin1String(name);
-    return files;
+    Form1* board = program.board.get();
+    GameSound* sound = program.sound.get();
+    HighScoreBook* scores = program.scores.get();
+    QObject::connect(board, &Form1::soundCue, sound, &GameSound::PlayEffect);
+    QObject::connect(board, &Form1::musicCue, sound, &GameSound::cueMusic);
+    QObject::connect(board, &Form1::gameEnded, board, [board, scores](qint32 score, int level) {
+        scores->RecordHighScore(score, level, board);
+    });
+    QObject::connect(board, &Form1::highScoresRequested, board, [board, scores] { scores->ShowHighScores(board); });
 }
 
+} // namespace
+
 Program Main(const QString& programFolder, const std::function<std::unique_ptr<AudioBackend>()>& makeAudio,
-             const std::function<void(const QString&)>& step)
+             const std::function<void(const QString&)>& step, std::function<float()> random)
 {
     auto done = [&step](const char* name) {
         if (step)
@@ -41,7 +52,9 @@ Program Main(const QString& programFolder, const std::function<std::unique_ptr<A
     done("high scores");
 
     program.audio = makeAudio();
-    program.board = std::make_unique<Form1>(Form1::Services{programFolder, program.audio.get(), program.scores.get(), {}});
+    program.sound = std::make_unique<GameSound>(*program.audio, programFolder, ScaledMs(1000));
+    program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(random)});
+    Wire(program);
     done("board loaded");
     program.board->BindFeedbackPictures();
     program.board->LoadColorBars();

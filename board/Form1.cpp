@@ -3,12 +3,10 @@
 #include "Form1.h"
 
 // own
-#include "AudioBackend.h"
 #include "BoardLayout.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
 #include "Masterfrm.h"
-#include "MusicControl.h"
 #include "PicFrm.h"
 #include "Preferences.h"
 #include "TimeScale.h"
@@ -31,18 +29,15 @@ QString rowName(int number) { return number == 3 ? QStringLiteral("row3") : QStr
 } // namespace
 
 Form1::Form1(Services services, QWidget* parent)
-    : QMainWindow(parent), m_services(std::move(services)), m_generator(0)
+    : QMainWindow(parent), m_services(std::move(services)), m_generator(0),
+      m_game([this] { return m_services.random ? m_services.random() : m_generator.next(); })
 {
-    Q_ASSERT(m_services.audio && m_services.scores);
     setObjectName("Form1");
     setWindowTitle("Tintrix ");
 
     Pictures = new PicFrm(this);
     m_prefs = new Preferences(QCoreApplication::applicationName());
     MasterWindow = new Masterfrm(this);
-    MMControl1 = new MusicControl(m_services.audio->midi(), ScaledMs(1000), this);
-    MMControl1->setObjectName("MMControl1");
-    connect(MMControl1, &MusicControl::StatusUpdate, this, &Form1::MMControl1_StatusUpdate);
 
     buildBoard();
     buildMenus();
@@ -51,12 +46,9 @@ Form1::Form1(Services services, QWidget* parent)
     // The window takes exactly the size of the board, the menu bar and the status bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The peg timer runs once after the window is made, then only for the feedback pegs.
-    Timer1.setSingleShot(true);
     // The pegs fall on a 200 ms beat; Qt's default coarse timer may fire up to 5% (10 ms) off.
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    Timer1.start(ScaledMs(200));
 
     // Logging off or shutting down asks the same question as every other way out.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -153,8 +145,6 @@ void Form1::buildBoard()
     setTwipGeometry(Image2, 120, 720, 480, 480);
     connect(Image2, &ImageControl::clicked, this, &Form1::Image2_Click);
 
-    // No game runs until New Game: the board takes no input before then.
-    setBoardEnabled(false);
 }
 
 void Form1::buildMenus()
@@ -294,21 +284,5 @@ void Form1::LoadUndoRedoPictures()
 }
 
 void Form1::Level1_Click() { OpenLevel(1); }
-
-float Form1::nextRandom()
-{
-    return m_services.random ? m_services.random() : m_generator.next();
-}
-
-void Form1::PlayEffect(const QString& name)
-{
-    if (!SoundOn->isChecked())
-        return;
-    // Effect names are written as the program always wrote them, "\Name.wav".
-    QString file = name;
-    if (file.startsWith('\\'))
-        file.remove(0, 1);
-    m_services.audio->playEffect(m_services.programFolder + '/' + file);
-}
 
 } // namespace tintrix

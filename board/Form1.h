@@ -1,26 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board window: the holes, colour bars, check button, menus, and the game procedures.
+// The board window: a view of the game model and the controls that feed it.
 #pragma once
 
-#include "GameState.h"
+#include "Cues.h"
+#include "Game.h"
 #include "Secret.h"
 
 // Qt
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
-#include <QVector>
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
 class ImageControl;
 class PicFrm;
 class QAction;
-class QEventLoop;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -28,46 +25,38 @@ class QStatusBar;
 
 namespace tintrix {
 
-class AudioBackend;
-class HighScoreBook;
 class Masterfrm;
-class MusicControl;
 class Preferences;
 
+/** Shows the game and turns clicks, keys and menu commands into calls on it. It tells the
+ *  program what happened through its signals: sounds to play, music to start or stop, a
+ *  finished game to offer to the high score table. Its controls carry object names
+ *  ("Row12_0", "Check12_0", "ColSelect_0", "Image2", "Tournament", ...). */
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    /** What the board needs from outside: the program's folder (media, help, scores), the sound
-     *  system, the high score table, and optionally a fixed random source instead of the
-     *  clock-seeded generator. */
+    /** What the board needs from outside: the program's folder (for the help file) and
+     *  optionally a fixed random source instead of the clock-seeded generator. */
     struct Services {
         QString programFolder;
-        AudioBackend* audio = nullptr;
-        HighScoreBook* scores = nullptr;
         std::function<float()> random;
     };
 
     explicit Form1(Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up steps, run by Main in this order after the window has loaded.
+    // Start-up steps, run by the program in this order after the window has loaded.
     void BindFeedbackPictures();
     void LoadColorBars();
     void LoadUndoRedoPictures();
     void Level1_Click();
 
-    // Game procedures.
+    /** Opens catalogue row 1..18 and lays the board out for it (no game may be running). */
     void OpenLevel(int catalogueRow);
-    void NextLevel();
-    void InitPiece();
-    void InitBoard();
-    void SelectMaster();
-    void CheckMatch();
-    void UndoRow();
 
     // Event handlers of the controls and menus.
-    void Image2_Click();
-    void Timer1_Timer();
+    void Image2_Click();   // check button: scores the current row
+    void Timer1_Timer();   // peg timer: drops the next feedback peg
     void Tournament_Click();
     void EndGame_Click();
     void ColSelect_Click(int Index);
@@ -92,28 +81,92 @@ public:
     void AboutMe_Click();
     void HighScores_Click();
     void ExitGame_Click();
-    void MMControl1_StatusUpdate();
 
-    /** Plays the named effect ("\Change.wav") from the program's folder while SoundOn is checked. */
-    void PlayEffect(const QString& name);
-
-    // Read access for the program and its tests.
-    [[nodiscard]] const GameState& state() const { return m_state; }
-    [[nodiscard]] QString programFolder() const { return m_services.programFolder; }
-    [[nodiscard]] bool checking() const { return m_checking; }
+    [[nodiscard]] const Game& game() const { return m_game; }
+    /** The player confirmed leaving: nothing more happens in this window. */
     [[nodiscard]] bool exiting() const { return m_exiting; }
-    [[nodiscard]] bool ColorBarShown() const { return m_colorBarShown; }
     /** The window's outer size as the board lays it out, frame included, in twips. */
     [[nodiscard]] int WidthTwips() const { return m_widthTwips; }
     [[nodiscard]] int HeightTwips() const { return m_heightTwips; }
-    /** The height of StatusBar1 in twips (S of the layout table). */
+    /** The height of the status bar in twips (S of the layout table). */
     [[nodiscard]] int StatusBarHeightTwips() const;
-    /** The feedback of row index row as a screen reader reads it: "2 black, 1 grey". */
-    [[nodiscard]] QString RowFeedbackText(int row) const;
-    /** The hole the keyboard's colour keys fill, 0..LastHoleIndex. */
-    [[nodiscard]] int cursorHole() const { return m_cursorHole; }
-    /** A container's position and size in twips. */
-    [[nodiscard]] QRect TwipGeometry(const QWidget* container) const;
+    /** A control's position and size in twips, as the layout placed it. */
+    [[nodiscard]] static QRect TwipGeometry(const QWidget* control);
+
+signals:
+    /** A game ended, lost, given up or won through: the score and level to offer to the table. */
+    void gameEnded(qint32 score, int level);
+    /** A sound effect to play; sent only while sound is switched on. */
+    void soundCue(tintrix::SoundCue cue);
+    /** The background music's next step. */
+    void musicCue(tintrix::MusicCue cue);
+    /** The player asked for the high score table. */
+    void highScoresRequested();
+    /** The player confirmed leaving the game: the program ends now. */
+    void exitConfirmed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Construction (Form1.cpp).
+    void buildBoard();
+    void buildMenus();
+    void buildStatusBar();
+    void buildKeyboard();
+    void Form_Load();
+    ImageControl* makeImage(QWidget* container, int leftTwips, int topTwips, const QString& name);
+
+    // Layout (Form1Layout.cpp).
+    void LayOut(int catalogueRow);
+    void applyWindowSize();
+    static void setTwipGeometry(QWidget* w, int left, int top, int width, int height);
+
+    // The view (Form1View.cpp): everything shown comes from the model.
+    void render();
+    void renderHoles();
+    void renderAccessibleTexts();
+    void showColourInPanel(int colour);
+
+    // Turn flow (Form1Turn.cpp).
+    void NextLevel();
+    void afterCheck();
+    void GameOver();
+    void FinishTournament();
+    void endTournament();
+    void runDeferredCommands();
+    void StartMusic();
+    void PlayEffect(SoundCue cue);
+    /** Runs step unless the player has left in the meantime. */
+    std::function<void()> unlessExiting(std::function<void()> step);
+
+    // Input (Form1Input.cpp).
+    void pickColour(int index, bool showInPanel);
+    void setPressed(ImageControl* control, bool pressed);
+    [[nodiscard]] bool keyboardPlayAllowed() const;
+
+    // Menus and preferences (Form1Menus.cpp).
+    void selectStyle(int style);
+    bool checkChoice(QAction* chosen, QAction* other);
+    void setColorBarShown(bool shown);
+    void Form_QueryUnload(QCloseEvent* event);
+
+    ImageControl* guessHole(int rowIndex, int hole) const { return Row[std::size_t(12 - rowIndex)][std::size_t(hole)]; }
+    ImageControl* clueHole(int rowIndex, int hole) const { return Check[std::size_t(12 - rowIndex)][std::size_t(hole)]; }
+
+    Services m_services;
+    RandomGenerator m_generator;
+    Game m_game;
+    Preferences* m_prefs = nullptr;
+    QTimer Timer1; // paces the feedback pegs, one every 200 ms
+    bool m_colorBarShown = false;
+    int m_panelColour = 0;     // colour shown in status panel 4, 0 for none
+    int m_laidOutRow = 0;      // catalogue row the containers are laid out for
+    int m_widthTwips = 0;
+    int m_heightTwips = 0;
+    std::vector<std::function<void()>> m_deferredCommands; // New Game or End Game chosen during a check
+    bool m_exiting = false;    // the player confirmed Exit
 
     // Controls.
     QWidget* FieldBox1 = nullptr;  // guess rows
@@ -132,11 +185,10 @@ public:
     ImageControl* Undo1 = nullptr;
     ImageControl* Redo2 = nullptr;
     ImageControl* Undo2 = nullptr;
-    ImageControl* Image2 = nullptr;             // check button: scores the current row
+    ImageControl* Image2 = nullptr;             // check button
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 5> Panels{};            // status-bar panels 1..4 (index 0 unused)
     Masterfrm* MasterWindow = nullptr;          // reveal window of the secret combination
-    MusicControl* MMControl1 = nullptr;         // background music
 
     // Menu items, named as in the menu tree.
     QAction* Tournament = nullptr;
@@ -158,95 +210,12 @@ public:
     QAction* help = nullptr;
     QAction* AboutMe = nullptr;
 
-    /** Pictures by colour number 1..ColorCount (index 0 unused), rebuilt by InitBoard. */
-    QVector<QPixmap> PegPictures;
+    // Pictures.
     QPixmap StylePicture;
     QPixmap XPic;
     QPixmap BlackPic;
     QPixmap GreyPic;
     PicFrm* Pictures = nullptr;
-
-signals:
-    /** A game ended: lost, given up or the tournament completed. */
-    void gameEnded(qint32 score, int level);
-    /** The player confirmed leaving the game: the program ends now. */
-    void exitConfirmed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    // Construction (Form1.cpp).
-    void buildBoard();
-    void buildMenus();
-    void buildStatusBar();
-    void Form_Load();
-    ImageControl* makeImage(QWidget* container, int leftTwips, int topTwips, const QString& name);
-
-    // Level opening and layout (Form1Level.cpp).
-    void ShowLevelStatus();
-    void LayOut(int catalogueRow);
-    void LoadPegPictures();
-    void applyWindowSize();
-    void setTwipGeometry(QWidget* w, int left, int top, int width, int height);
-
-    // Turn flow (Form1Turn.cpp).
-    void StartLevelPlay();
-    void GameOver();
-    void FinishTournament();
-    /** The common end of every tournament: music, high score, menus and board back to idle. */
-    void endTournament();
-    void coverOlderFeedback();
-    void EnableBoard();
-    void DisableBoard();
-    void setBoardEnabled(bool enabled);
-    void ResetTopRowBorders();
-    void UpdateScore();
-    void RecordHighScore();
-    void waitOneTick();
-    void showFeedbackPeg(int hole, const QPixmap& peg);
-    void runDeferredCommand();
-    void StartMusic();
-    void OpenMusic();
-
-    // Input (Form1Input.cpp).
-    void PlacePeg(int Index);
-    void CopyPreviousPeg(int Index);
-    void RedoRow();
-    void setPressed(ImageControl* control, bool pressed);
-    void showColourInPanel(const QPixmap& picture);
-
-    // Keyboard and accessibility (Form1Keyboard.cpp).
-    void buildKeyboard();
-    [[nodiscard]] bool keyboardPlayAllowed() const;
-    /** Brings the keyboard cursor and the accessible texts up to date with the board. */
-    void refreshView();
-
-    // Menus and preferences (Form1Menus.cpp).
-    void selectStyle(int style);
-    bool checkChoice(QAction* chosen, QAction* other);
-    void setColorBarShown(bool shown);
-    void Form_QueryUnload(QCloseEvent* event);
-
-    ImageControl* guessHole(int rowIndex, int hole) const { return Row[std::size_t(12 - rowIndex)][std::size_t(hole)]; }
-    ImageControl* clueHole(int rowIndex, int hole) const { return Check[std::size_t(12 - rowIndex)][std::size_t(hole)]; }
-    float nextRandom();
-
-    Services m_services;
-    GameState m_state;
-    RandomGenerator m_generator;
-    Preferences* m_prefs = nullptr;
-    QTimer Timer1;                     // paces the feedback pegs
-    bool m_colorBarShown = false;
-    int m_cursorHole = 0;
-    int m_widthTwips = 0;
-    int m_heightTwips = 0;
-
-    bool m_checking = false;                      // inside Image2_Click
-    std::vector<std::function<void()>> m_deferredCommands; // New Game or End Game chosen during a check
-    QEventLoop* m_tickLoop = nullptr;             // the wait for the next peg's tick
-    bool m_exiting = false;                       // the player confirmed Exit
 };
 
 } // namespace tintrix

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Filling the current row: colour bars, holes, undo and redo.
+// Filling the current row: colour bars, holes, undo and redo, by mouse and by keyboard.
+// Each handler hands the input to the game; what the game refuses changes nothing here.
 #include "Form1.h"
 
 // own
@@ -7,51 +8,28 @@
 #include "LevelCatalogue.h"
 
 // Qt
+#include <QAction>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QKeyEvent>
 
 namespace tintrix {
 
 // ---------------------------------------------------------------------------------------------
 // Colour bars
 
-void Form1::ColSelect_Click(int Index)
-{
-    // Entries beyond the level's colours are out of play, even where an edge of one shows.
-    if (Index < 0 || Index >= m_state.ColorCount)
-        return;
-    m_state.ColorInHand = true;
-    m_state.SelectedColor = Index;
-    PlayEffect("\\Change.wav");
-    showColourInPanel(PegPictures[m_state.SelectedColor + 1]);
-}
+void Form1::ColSelect_Click(int Index) { pickColour(Index, true); }
 
-void Form1::ColSelect2_Click(int Index)
-{
-    if (Index < 0 || Index >= m_state.ColorCount)
-        return;
-    m_state.ColorInHand = true;
-    m_state.SelectedColor = Index;
-    PlayEffect("\\Change.wav");
-}
+// The lower bar picks alike but leaves the status panel as it was.
+void Form1::ColSelect2_Click(int Index) { pickColour(Index, false); }
 
-void Form1::showColourInPanel(const QPixmap& picture)
+void Form1::pickColour(int index, bool showInPanel)
 {
-    QLabel* panel = Panels[4];
-    if (picture.isNull()) {
-        panel->clear();
+    if (m_game.PickColor(index) == Input::Ignored)
         return;
-    }
-    // The panel is lower than a hole: show the peg's middle, scaled to fit.
-    const QSizeF size = picture.deviceIndependentSize();
-    const qreal side = 25.0 * picture.devicePixelRatio();
-    const QRect middle(int((size.width() * picture.devicePixelRatio() - side) / 2),
-                       int((size.height() * picture.devicePixelRatio() - side) / 2), int(side), int(side));
-    const int height = qMax(12, panel->contentsRect().height() - 2);
-    QPixmap shown = picture.copy(middle).scaled(QSize(height, height) * picture.devicePixelRatio(), Qt::KeepAspectRatio,
-                                                Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(picture.devicePixelRatio());
-    panel->setPixmap(shown);
+    if (showInPanel)
+        m_panelColour = index + 1;
+    PlayEffect(SoundCue::Change);
+    render();
 }
 
 void Form1::setPressed(ImageControl* control, bool pressed)
@@ -64,46 +42,18 @@ void Form1::setPressed(ImageControl* control, bool pressed)
 
 void Form1::Row_Click(int rowNumber, int Index)
 {
-    const int rowIndex = 12 - rowNumber;
-    if (m_state.CurrentRow != rowIndex)
+    if (12 - rowNumber != m_game.state().CurrentRow)
         return;
-    if (Index > m_state.LastHoleIndex)
+    const bool placing = m_game.state().ColorInHand;
+    if (m_game.ClickHole(Index) == Input::Ignored)
         return;
-    if (m_state.ColorInHand)
-        PlacePeg(Index);
-    else
-        CopyPreviousPeg(Index);
-}
-
-void Form1::PlacePeg(int Index)
-{
-    GameState& s = m_state;
-    if (Index > s.LastHoleIndex)
-        return;
-    Piece& p = s.GuessPieces(s.CurrentRow, Index);
-    p.Hole->setSpecialEffect(ImageControl::Effect::Raised);
-    p.Hole->setPicture(ColSelect[std::size_t(s.SelectedColor)]->picture());
-    p.Color = s.SelectedColor + 1;
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
-    PlayEffect("\\Change.wav");
-    s.ColorInHand = false;
-    showColourInPanel({});
-    refreshView();
-}
-
-void Form1::CopyPreviousPeg(int Index)
-{
-    GameState& s = m_state;
-    if (Index > s.LastHoleIndex || s.CurrentRow == 0)
-        return;
-    Piece& p = s.GuessPieces(s.CurrentRow, Index);
-    const Piece& q = s.GuessPieces(s.CurrentRow - 1, Index);
-    p.Color = q.Color;
-    p.Hole->setPicture(PegPictures[p.Color]);
-    p.Hole->setSpecialEffect(ImageControl::Effect::Raised);
-    PlayEffect("\\Change.wav");
-    refreshView();
+    if (placing) {
+        m_panelColour = 0;
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+    PlayEffect(SoundCue::Change);
+    render();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -111,44 +61,92 @@ void Form1::CopyPreviousPeg(int Index)
 
 void Form1::Undo1_Click()
 {
-    if (m_state.CurrentRow >= 1)
-        UndoRow();
+    if (m_game.UndoRow() == Input::Ignored)
+        return;
+    PlayEffect(SoundCue::Redo);
+    render();
 }
 
 void Form1::Undo2_Click() { Undo1_Click(); }
 
 void Form1::Redo1_Click()
 {
-    if (m_state.CurrentRow >= 1)
-        RedoRow();
+    if (m_game.RedoRow() == Input::Ignored)
+        return;
+    PlayEffect(SoundCue::Redo);
+    render();
 }
 
 void Form1::Redo2_Click() { Redo1_Click(); }
 
-void Form1::UndoRow()
+// ---------------------------------------------------------------------------------------------
+// Keyboard
+
+void Form1::buildKeyboard()
 {
-    GameState& s = m_state;
-    for (int j = 0; j <= s.LastHoleIndex; ++j) {
-        Piece& p = s.GuessPieces(s.CurrentRow, j);
-        p.Hole->setPicture(StylePicture);
-        p.Color = 0;
-        p.Hole->setBorderStyle(ImageControl::Border::Single);
-    }
-    PlayEffect("\\redo.wav");
-    refreshView();
+    // Standard shortcuts for the menu commands.
+    Tournament->setShortcut(QKeySequence::New);
+    EndGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    HighScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    ExitGame->setShortcut(QKeySequence::Quit);
+    help->setShortcut(QKeySequence::HelpContents);
+
+    // Undo and redo have no menu items: window-wide actions carry their shortcuts.
+    auto* undo = new QAction("Clear Row", this);
+    undo->setObjectName("UndoKey");
+    undo->setShortcuts(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, &Form1::Undo1_Click);
+    addAction(undo);
+    auto* redo = new QAction("Redo Last Row", this);
+    redo->setObjectName("RedoKey");
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo, &QAction::triggered, this, &Form1::Redo1_Click);
+    addAction(redo);
+
+    centralWidget()->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(centralWidget());
 }
 
-void Form1::RedoRow()
+bool Form1::keyboardPlayAllowed() const
 {
-    GameState& s = m_state;
-    for (int j = 0; j <= s.LastHoleIndex; ++j) {
-        Piece& p = s.GuessPieces(s.CurrentRow, j);
-        p.Color = s.GuessPieces(s.CurrentRow - 1, j).Color;
-        p.Hole->setSpecialEffect(ImageControl::Effect::Raised);
-        p.Hole->setPicture(PegPictures[p.Color]);
+    return m_game.phase() == Phase::Playing;
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    if (!keyboardPlayAllowed() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
     }
-    PlayEffect("\\redo.wav");
-    refreshView();
+    const GameState& s = m_game.state();
+    const int key = event->key();
+    const int holes = s.LastHoleIndex + 1;
+    const int cursor = s.CursorHole;
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
+        // The cursor only changes the view.
+        const int to = key == Qt::Key_Left    ? (cursor + holes - 1) % holes
+                       : key == Qt::Key_Right ? (cursor + 1) % holes
+                       : key == Qt::Key_Home  ? 0
+                                              : holes - 1;
+        m_game.SetCursor(to);
+        render();
+    } else if (key >= Qt::Key_1 && key <= Qt::Key_8) {
+        // A colour key is a pick on the upper bar followed by a click on the cursor's hole.
+        const int index = key - Qt::Key_1;
+        if (index >= s.ColorCount)
+            return;
+        ColSelect_Click(index);
+        Row_Click(12 - s.CurrentRow, cursor);
+        m_game.SetCursor(std::min(cursor + 1, holes - 1));
+        render();
+    } else if (key == Qt::Key_0 || key == Qt::Key_Period) {
+        // The cursor's hole clicked as it is: places the colour in hand or copies the row above.
+        Row_Click(12 - s.CurrentRow, cursor);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        Image2_Click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 } // namespace tintrix

@@ -6,15 +6,12 @@
 #include "AppInfo.h"
 #include "BoardLayout.h"
 #include "HelpWindow.h"
-#include "HighScoreBook.h"
-#include "MusicControl.h"
 #include "PicFrm.h"
 #include "Preferences.h"
 #include "frmAbout.h"
 
 // Qt
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -34,7 +31,9 @@ void Form1::selectStyle(int style)
     for (int i = 0; i < 4; ++i)
         items[i]->setChecked(i + 1 == style);
     StylePicture = Pictures->stylePicture(style);
-    InitBoard();
+    // Between games a new style also clears the finished game's pegs.
+    m_game.InitBoard();
+    render();
     m_prefs->setStyle(style);
 }
 
@@ -94,7 +93,7 @@ void Form1::MusicOn_Click()
 {
     if (MusicOn->isChecked())
         return;
-    MMControl1->setCommand("play");
+    emit musicCue(MusicCue::Play);
     checkChoice(MusicOn, MusicOff);
     m_prefs->setMusic(true);
 }
@@ -103,7 +102,7 @@ void Form1::MusicOff_Click()
 {
     if (MusicOff->isChecked())
         return;
-    MMControl1->setCommand("stop");
+    emit musicCue(MusicCue::Stop);
     checkChoice(MusicOff, MusicOn);
     m_prefs->setMusic(false);
 }
@@ -124,7 +123,7 @@ void Form1::AboutMe_Click()
 
 void Form1::HighScores_Click()
 {
-    m_services.scores->ShowHighScores(this);
+    emit highScoresRequested();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -155,8 +154,7 @@ void Form1::Form_QueryUnload(QCloseEvent* event)
     }
     // Everything is already saved: end at once, also in the middle of a check.
     m_exiting = true;
-    if (m_tickLoop)
-        m_tickLoop->quit();
+    Timer1.stop();
     event->accept();
     emit exitConfirmed();
 }

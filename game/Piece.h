@@ -7,50 +7,50 @@
 #include <span>
 #include <vector>
 
-// The widget that shows a hole. The rules never look inside it; the board binds it.
-class ImageControl;
-
 namespace tintrix {
 
-/** One hole: the control that shows it, its colour number and a scratch mark.
+/** One hole: its colour number and a scratch mark.
  *  Color is 0 for an empty hole, otherwise 1..8; clue pieces always keep 0.
  *  Matched is the scoring pass's mark on guess and secret pieces, and on clue
  *  pieces it records that the hole shows a feedback peg. */
 struct Piece {
-    ImageControl* Hole = nullptr;
     std::int32_t Color = 0;
     bool Matched = false;
 };
 
-/** Rows by holes of pieces, row 0 at the top. Re-created whole at every level opening. */
-class PieceGrid {
+/** Rows by holes of cells, row 0 at the top. Re-created whole at every level opening. */
+template <typename Cell>
+class Grid {
 public:
-    PieceGrid() = default;
-    PieceGrid(int rows, int holes) : m_rows(rows), m_holes(holes), m_pieces(std::size_t(rows) * std::size_t(holes)) {}
+    Grid() = default;
+    Grid(int rows, int holes) : m_rows(rows), m_holes(holes), m_cells(std::size_t(rows) * std::size_t(holes)) {}
 
     [[nodiscard]] int rows() const { return m_rows; }
     [[nodiscard]] int holes() const { return m_holes; }
+    [[nodiscard]] bool contains(int row, int hole) const { return row >= 0 && row < m_rows && hole >= 0 && hole < m_holes; }
 
-    Piece& operator()(int row, int hole)
+    Cell& operator()(int row, int hole)
     {
-        assert(row >= 0 && row < m_rows && hole >= 0 && hole < m_holes);
-        return m_pieces[std::size_t(row) * std::size_t(m_holes) + std::size_t(hole)];
+        assert(contains(row, hole));
+        return m_cells[std::size_t(row) * std::size_t(m_holes) + std::size_t(hole)];
     }
-    const Piece& operator()(int row, int hole) const { return const_cast<PieceGrid&>(*this)(row, hole); }
+    const Cell& operator()(int row, int hole) const { return const_cast<Grid&>(*this)(row, hole); }
 
     /** The holes of one row, hole 0 first. */
-    std::span<Piece> row(int r)
+    std::span<Cell> row(int r)
     {
         assert(r >= 0 && r < m_rows);
-        return {m_pieces.data() + std::size_t(r) * std::size_t(m_holes), std::size_t(m_holes)};
+        return {m_cells.data() + std::size_t(r) * std::size_t(m_holes), std::size_t(m_holes)};
     }
-    std::span<const Piece> row(int r) const { return const_cast<PieceGrid&>(*this).row(r); }
+    std::span<const Cell> row(int r) const { return const_cast<Grid&>(*this).row(r); }
 
 private:
     int m_rows = 0;
     int m_holes = 0;
-    std::vector<Piece> m_pieces;
+    std::vector<Cell> m_cells;
 };
+
+using PieceGrid = Grid<Piece>;
 
 /** The colour numbers of a row of pieces, hole 0 first. */
 [[nodiscard]] std::vector<int> ColorsOf(std::span<const Piece> pieces);

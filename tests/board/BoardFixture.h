@@ -1,57 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A board window started the way the program starts it, with a recording sound system.
+// The program as start-up builds it (board, high scores, sound), with a recording sound
+// system, a fixed random source, and every modal window answered and logged.
 #pragma once
 
 #include "Form1.h"
+#include "GameSound.h"
 #include "HighScoreBook.h"
 #include "ImageControl.h"
 #include "LevelFrm.h"
 #include "Masterfrm.h"
 #include "PicFrm.h"
 #include "RecordingAudio.h"
+#include "Startup.h"
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
+#include <random>
 
 namespace tintrix::test {
 
-/** What the modal windows of a game showed, in order: "banner:LEVEL 1/4 SPACES...",
- *  "reveal", "message:First fill the current row.", "name", "exit". */
+/** What the modal windows showed, in order: "banner:LEVEL 1/4 SPACES...", "reveal",
+ *  "message:First fill the current row.", "name", "exit", "dialog:<name>". */
 struct ModalLog {
     QStringList seen;
     QString nameAnswer = "tester";
     bool exitAnswerYes = false;
-    const FakeMidi* midi = nullptr;
-    bool musicStoppedBeforeName = false;
+    /** Runs when a window opens, before it is answered (a test's move at that moment). */
+    std::function<void(QWidget*)> onOpen;
 };
 
-/** Answers every modal window of the board the way a patient player would, and logs it. */
-inline bool AnswerBoardModal(QWidget* modal, ModalLog& log)
+inline void AnswerBoardModal(QWidget* modal, ModalLog& log)
 {
+    if (log.onOpen)
+        log.onOpen(modal);
     if (auto* banner = qobject_cast<LevelFrm*>(modal)) {
         log.seen << "banner:" + banner->Label1->text() + "/" + banner->Label2->text();
-        return false; // closes itself
-    }
-    if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
+    } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
         log.seen << "reveal";
         QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
-        return false;
-    }
-    if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         log.seen << "name";
-        log.musicStoppedBeforeName = log.midi && !log.midi->calls.isEmpty() && log.midi->calls.last() == "stop";
         input->setTextValue(log.nameAnswer);
         QTimer::singleShot(0, input, &QDialog::accept);
-        return false;
-    }
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         if (box->text() == "Exit Tintrix?") {
             log.seen << "exit";
             ClickButton(box, log.exitAnswerYes ? "Yes" : "No");
@@ -59,71 +59,107 @@ inline bool AnswerBoardModal(QWidget* modal, ModalLog& log)
             log.seen << "message:" + box->text();
             QTimer::singleShot(0, box, &QDialog::accept);
         }
-        return false;
-    }
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         log.seen << "dialog:" + dialog->objectName();
         QTimer::singleShot(0, dialog, &QDialog::accept);
     }
-    return false;
 }
 
 class BoardFixture {
 public:
-    explicit BoardFixture(std::function<float()> random = {})
-        : scores(folder.path()),
-          answerer([this](QWidget* w) { return AnswerBoardModal(w, log); })
+    BoardFixture()
+        : program(Main(
+              folder.path(),
+              [this] {
+                  auto made = std::make_unique<RecordingAudio>();
+                  audio = made.get();
+                  return made;
+              },
+              {}, [this] { return std::uniform_real_distribution<float>(0.0f, 0.999f)(engine); })),
+          answerer([this](QWidget* w) {
+              AnswerBoardModal(w, log);
+              return false;
+          })
     {
-        log.midi = &audio.fakeMidi;
-        scores.LoadHighScores();
-        board = std::make_unique<Form1>(Form1::Services{folder.path(), &audio, &scores, std::move(random)});
-        board->BindFeedbackPictures();
-        board->LoadColorBars();
-        board->LoadUndoRedoPictures();
-        board->Level1_Click();
-        board->show();
     }
 
-    Form1& f() { return *board; }
-    const GameState& s() const { return board->state(); }
+    Form1& f() { return *program.board; }
+    const Game& game() { return program.board->game(); }
+    const GameState& s() { return program.board->game().state(); }
 
-    /** Picks colour number colour (1..8) on the upper bar and drops it into hole j of the current row. */
+    template <typename T = QWidget>
+    T* find(const QString& name)
+    {
+        T* found = program.board->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QAction* act(const char* name) { return find<QAction>(QLatin1String(name)); }
+    QMenu* menu(const char* name) { return find<QMenu>(QLatin1String(name)); }
+    ImageControl* img(const QString& name) { return find<ImageControl>(name); }
+    QLabel* panel(int i) { return find<QLabel>(QStringLiteral("Panel%1").arg(i)); }
+    /** Row index 0 is the top row, control Row12; the third row's controls are spelt row3. */
+    ImageControl* guessHole(int row, int hole)
+    {
+        const int number = 12 - row;
+        return img(QStringLiteral("%1_%2").arg(number == 3 ? QStringLiteral("row3") : QStringLiteral("Row%1").arg(number)).arg(hole));
+    }
+    ImageControl* clueHole(int row, int hole) { return img(QStringLiteral("Check%1_%2").arg(12 - row).arg(hole)); }
+    ImageControl* bar(int colour) { return img(QStringLiteral("ColSelect_%1").arg(colour - 1)); }
+    ImageControl* checkButton() { return img("Image2"); }
+    int checkTop() { return Form1::TwipGeometry(checkButton()).y(); }
+
+    /** A real left click in the middle of a control. */
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    /** Picks colour (1..8) on the upper bar and drops it into hole `hole` of the current row. */
     void place(int hole, int colour)
     {
-        board->ColSelect_Click(colour - 1);
-        board->Row_Click(12 - s().CurrentRow, hole);
+        click(bar(colour));
+        click(guessHole(s().CurrentRow, hole));
     }
-    /** Fills the current row with the given colours. */
     void fill(const std::vector<int>& colours)
     {
         for (std::size_t j = 0; j < colours.size(); ++j)
             place(int(j), colours[j]);
     }
-    /** Checks the current row. */
-    void check() { board->Image2_Click(); }
+    /** Presses the check button and waits until the pegs have dropped and the game rests. */
+    void check()
+    {
+        click(checkButton());
+        settle();
+    }
     void win() { fill(secret()); check(); }
     void missRow() { fill(miss()); check(); }
-    void newGame() { board->Tournament->trigger(); }
-    std::vector<int> secret() const { return ColorsOf(s().MasterPieces); }
+    void newGame() { act("Tournament")->trigger(); settle(); }
+    std::vector<int> secret() { return game().secret(); }
     /** A guess sharing no colour position with the secret (so not a win). */
-    std::vector<int> miss() const
+    std::vector<int> miss()
     {
         std::vector<int> g = secret();
-        const int colours = s().ColorCount;
         for (int& c : g)
-            c = c % colours + 1;
+            c = c % s().ColorCount + 1;
         return g;
     }
-    ImageControl* guessHole(int row, int hole) const { return board->Row[std::size_t(12 - row)][std::size_t(hole)]; }
-    ImageControl* clueHole(int row, int hole) const { return board->Check[std::size_t(12 - row)][std::size_t(hole)]; }
+    /** Waits until no window is open over the board and a level is played or no game runs. */
+    void settle()
+    {
+        const bool rested = WaitFor([this] {
+            const Phase p = game().phase();
+            return !QApplication::activeModalWidget() && (p == Phase::Playing || p == Phase::Idle);
+        });
+        if (!rested)
+            qFatal("the board did not come to rest");
+    }
     static bool samePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
 
+    std::mt19937 engine{20240607};
     ProgramFolder folder;
-    RecordingAudio audio;
-    HighScoreBook scores;
+    RecordingAudio* audio = nullptr;
+    Program program;
     ModalLog log;
     ModalAnswerer answerer;
-    std::unique_ptr<Form1> board;
+    PicFrm pictures; // the same pictures the board shows, to compare with
 };
 
 } // namespace tintrix::test

@@ -55,22 +55,20 @@ private slots:
         const QList<QAction*> top = fx.f().menuBar()->actions();
         QCOMPARE(captions(top[0]->menu()), (QStringList{"New Game", "End Game", "-", "High Scores", "-", "Exit"}));
         QCOMPARE(captions(top[1]->menu()), (QStringList{"Style", "-", "Sound", "-", "Music", "-", "Color Bar"}));
-        QCOMPARE(captions(fx.f().Style), (QStringList{"Swirl", "Stone", "Ice", "Cocktail"}));
+        QCOMPARE(captions(fx.menu("Style")), (QStringList{"Swirl", "Stone", "Ice", "Cocktail"}));
         QCOMPARE(captions(top[2]->menu()), (QStringList{"Tintrix Help", "-", "About Tintrix"}));
-        QCOMPARE(fx.f().ShowColorBar->text(), QString("Show"));
-        QCOMPARE(fx.f().MusicOff->text(), QString("Off"));
+        QCOMPARE(fx.act("ShowColorBar")->text(), QString("Show"));
+        QCOMPARE(fx.act("MusicOff")->text(), QString("Off"));
     }
 
     // A first run behaves as if the defaults had been stored.
     void firstRunDefaults()
     {
         BoardFixture fx;
-        Form1& f = fx.f();
-        QVERIFY(f.HideColorBar->isChecked() && !f.ShowColorBar->isChecked());
-        QVERIFY(f.SoundOn->isChecked() && !f.SoundOff->isChecked());
-        QVERIFY(f.MusicOn->isChecked() && !f.MusicOff->isChecked());
-        QVERIFY(f.Swirl->isChecked() && !f.Stone->isChecked() && !f.Ice->isChecked() && !f.Cocktail->isChecked());
-        QVERIFY(!f.ColorBarShown());
+        QVERIFY(fx.act("HideColorBar")->isChecked() && !fx.act("ShowColorBar")->isChecked());
+        QVERIFY(fx.act("SoundOn")->isChecked() && !fx.act("SoundOff")->isChecked());
+        QVERIFY(fx.act("MusicOn")->isChecked() && !fx.act("MusicOff")->isChecked());
+        QVERIFY(fx.act("Swirl")->isChecked() && !fx.act("Stone")->isChecked() && !fx.act("Ice")->isChecked() && !fx.act("Cocktail")->isChecked());
         QVERIFY(!stored("style").isValid()); // loading writes nothing
     }
 
@@ -92,10 +90,10 @@ private slots:
         for (const char* key : {"sound", "music", "ColorBar"})
             store(key, boolean);
         BoardFixture fx;
-        QVERIFY(fx.f().Swirl->isChecked());
-        QVERIFY(fx.f().SoundOn->isChecked());
-        QVERIFY(fx.f().MusicOn->isChecked());
-        QVERIFY(fx.f().HideColorBar->isChecked());
+        QVERIFY(fx.act("Swirl")->isChecked());
+        QVERIFY(fx.act("SoundOn")->isChecked());
+        QVERIFY(fx.act("MusicOn")->isChecked());
+        QVERIFY(fx.act("HideColorBar")->isChecked());
         fx.newGame(); // and the game plays
         QCOMPARE(fx.s().CurrentLevel, 1);
     }
@@ -115,8 +113,8 @@ private slots:
         file.write(QByteArray("\x00\xff[prefer\nstyle=\x01\x02\n[[[", 24));
         file.close();
         BoardFixture fx;
-        QVERIFY(fx.f().Swirl->isChecked() || fx.f().Ice->isChecked());
-        QVERIFY(fx.f().SoundOn->isChecked());
+        QVERIFY(fx.act("Swirl")->isChecked() || fx.act("Ice")->isChecked());
+        QVERIFY(fx.act("SoundOn")->isChecked());
     }
 
     // Stored values are read the way they were written, in any case.
@@ -128,11 +126,11 @@ private slots:
         store("ColorBar", "True");
         BoardFixture fx;
         Form1& f = fx.f();
-        QVERIFY(f.Cocktail->isChecked() && !f.Swirl->isChecked());
-        QVERIFY(f.SoundOff->isChecked() && !f.SoundOn->isChecked());
-        QVERIFY(f.MusicOff->isChecked());
-        QVERIFY(f.ShowColorBar->isChecked());
-        QVERIFY(BoardFixture::samePicture(fx.guessHole(0, 0)->picture(), f.Pictures->stylePicture(4)));
+        QVERIFY(fx.act("Cocktail")->isChecked() && !fx.act("Swirl")->isChecked());
+        QVERIFY(fx.act("SoundOff")->isChecked() && !fx.act("SoundOn")->isChecked());
+        QVERIFY(fx.act("MusicOff")->isChecked());
+        QVERIFY(fx.act("ShowColorBar")->isChecked());
+        QVERIFY(BoardFixture::samePicture(fx.guessHole(0, 0)->picture(), fx.pictures.stylePicture(4)));
         // Laid out with the bar from the first showing.
         QCOMPARE(f.HeightTwips(), f.StatusBarHeightTwips() + 5050);
     }
@@ -141,28 +139,27 @@ private slots:
     void changesAreWrittenAtOnce()
     {
         BoardFixture fx;
-        Form1& f = fx.f();
-        f.SoundOn->trigger();
-        f.MusicOn->trigger();
-        f.HideColorBar->trigger();
+        fx.act("SoundOn")->trigger();
+        fx.act("MusicOn")->trigger();
+        fx.act("HideColorBar")->trigger();
         QVERIFY(!stored("sound").isValid() && !stored("music").isValid() && !stored("ColorBar").isValid());
-        QVERIFY(f.SoundOn->isChecked() && f.MusicOn->isChecked());
+        QVERIFY(fx.act("SoundOn")->isChecked() && fx.act("MusicOn")->isChecked());
 
-        f.SoundOff->trigger();
+        fx.act("SoundOff")->trigger();
         QCOMPARE(stored("sound").toString(), QString("False"));
-        QVERIFY(f.SoundOff->isChecked() && !f.SoundOn->isChecked());
-        f.SoundOn->trigger();
+        QVERIFY(fx.act("SoundOff")->isChecked() && !fx.act("SoundOn")->isChecked());
+        fx.act("SoundOn")->trigger();
         QCOMPARE(stored("sound").toString(), QString("True"));
-        f.MusicOff->trigger();
+        fx.act("MusicOff")->trigger();
         QCOMPARE(stored("music").toString(), QString("False"));
-        f.ShowColorBar->trigger();
+        fx.act("ShowColorBar")->trigger();
         QCOMPARE(stored("ColorBar").toString(), QString("True"));
-        f.Ice->trigger();
+        fx.act("Ice")->trigger();
         QCOMPARE(stored("style").toString(), QString("3"));
-        QVERIFY(f.Ice->isChecked() && !f.Swirl->isChecked());
+        QVERIFY(fx.act("Ice")->isChecked() && !fx.act("Swirl")->isChecked());
         // Choosing the checked style again redraws and writes again.
         store("style", "junk");
-        f.Ice->trigger();
+        fx.act("Ice")->trigger();
         QCOMPARE(stored("style").toString(), QString("3"));
     }
 
@@ -172,13 +169,13 @@ private slots:
         BoardFixture fx;
         Form1& f = fx.f();
         const int hidden = f.HeightTwips();
-        f.HideColorBar->trigger();
+        fx.act("HideColorBar")->trigger();
         QCOMPARE(f.HeightTwips(), hidden);
-        f.ShowColorBar->trigger();
+        fx.act("ShowColorBar")->trigger();
         const int shown = f.HeightTwips();
         QCOMPARE(shown, hidden + 600);
         store("ColorBar", "keep");
-        f.ShowColorBar->trigger();
+        fx.act("ShowColorBar")->trigger();
         QCOMPARE(f.HeightTwips(), shown);
         QCOMPARE(stored("ColorBar").toString(), QString("keep"));
     }
@@ -190,32 +187,31 @@ private slots:
         {
             BoardFixture fx;
             hidden = fx.f().HeightTwips();
-            fx.f().ShowColorBar->trigger();
+            fx.act("ShowColorBar")->trigger();
         }
         BoardFixture again;
         QCOMPARE(again.f().HeightTwips(), hidden + 600);
-        QVERIFY(again.f().ShowColorBar->isChecked());
+        QVERIFY(again.act("ShowColorBar")->isChecked());
     }
 
     // Sound Off silences effects, not the music; Music Off and On stop and resume it.
     void soundAndMusicSwitches()
     {
         BoardFixture fx;
-        Form1& f = fx.f();
-        f.SoundOff->trigger();
+        fx.act("SoundOff")->trigger();
         fx.newGame();
         fx.win();
-        QVERIFY(fx.audio.effects.isEmpty());
-        QCOMPARE(fx.audio.fakeMidi.calls, (QStringList{"open Airy.mid", "rewind", "play"}));
+        QVERIFY(fx.audio->effects.isEmpty());
+        QCOMPARE(fx.audio->fakeMidi.calls, (QStringList{"open Airy.mid", "rewind", "play"}));
 
-        fx.audio.fakeMidi.calls.clear();
-        f.MusicOn->trigger(); // already on: nothing sent
-        QVERIFY(fx.audio.fakeMidi.calls.isEmpty());
-        fx.audio.fakeMidi.setPosition(1234);
-        f.MusicOff->trigger();
-        f.MusicOn->trigger();
-        QCOMPARE(fx.audio.fakeMidi.calls, (QStringList{"stop", "play"}));
-        QCOMPARE(fx.audio.fakeMidi.position(), 1234); // resumes where it stopped
+        fx.audio->fakeMidi.calls.clear();
+        fx.act("MusicOn")->trigger(); // already on: nothing sent
+        QVERIFY(fx.audio->fakeMidi.calls.isEmpty());
+        fx.audio->fakeMidi.setPosition(1234);
+        fx.act("MusicOff")->trigger();
+        fx.act("MusicOn")->trigger();
+        QCOMPARE(fx.audio->fakeMidi.calls, (QStringList{"stop", "play"}));
+        QCOMPARE(fx.audio->fakeMidi.position(), 1234); // resumes where it stopped
     }
 
     // With music off, New Game opens and rewinds the piece but does not play it.
@@ -224,10 +220,10 @@ private slots:
         store("music", "False");
         BoardFixture fx;
         fx.newGame();
-        QCOMPARE(fx.audio.fakeMidi.calls, (QStringList{"open Airy.mid", "rewind"}));
-        fx.f().MusicOn->trigger();
-        QCOMPARE(fx.audio.fakeMidi.calls.last(), QString("play"));
-        QCOMPARE(fx.audio.fakeMidi.position(), 0);
+        QCOMPARE(fx.audio->fakeMidi.calls, (QStringList{"open Airy.mid", "rewind"}));
+        fx.act("MusicOn")->trigger();
+        QCOMPARE(fx.audio->fakeMidi.calls.last(), QString("play"));
+        QCOMPARE(fx.audio->fakeMidi.position(), 0);
     }
 
     // The piece starts again within one status update of reaching its end.
@@ -235,29 +231,29 @@ private slots:
     {
         BoardFixture fx;
         fx.newGame();
-        fx.audio.fakeMidi.calls.clear();
-        fx.audio.fakeMidi.setPosition(fx.audio.fakeMidi.length() - 10);
+        fx.audio->fakeMidi.calls.clear();
+        fx.audio->fakeMidi.setPosition(fx.audio->fakeMidi.length() - 10);
         QTest::qWait(40); // status updates every 20 ms at the tests' time scale
-        QVERIFY(fx.audio.fakeMidi.calls.isEmpty());
-        fx.audio.fakeMidi.setPosition(fx.audio.fakeMidi.length() + 50);
-        QVERIFY(WaitFor([&] { return fx.audio.fakeMidi.calls.size() >= 2; }, 1000));
-        QCOMPARE(fx.audio.fakeMidi.calls.mid(0, 2), (QStringList{"rewind", "play"}));
-        QCOMPARE(fx.audio.fakeMidi.position(), 0);
+        QVERIFY(fx.audio->fakeMidi.calls.isEmpty());
+        fx.audio->fakeMidi.setPosition(fx.audio->fakeMidi.length() + 50);
+        QVERIFY(WaitFor([&] { return fx.audio->fakeMidi.calls.size() >= 2; }, 1000));
+        QCOMPARE(fx.audio->fakeMidi.calls.mid(0, 2), (QStringList{"rewind", "play"}));
+        QCOMPARE(fx.audio->fakeMidi.position(), 0);
     }
 
     // Style: locked during a game; between games a change clears the finished game's pegs.
     void styleBetweenGames()
     {
         BoardFixture fx;
-        Form1& f = fx.f();
         fx.newGame();
-        QVERIFY(!f.Style->isEnabled());
+        QVERIFY(!fx.menu("Style")->isEnabled());
         fx.missRow();
-        f.EndGame->trigger();
-        QVERIFY(f.Style->isEnabled());
+        fx.act("EndGame")->trigger();
+        fx.settle();
+        QVERIFY(fx.menu("Style")->isEnabled());
         QCOMPARE(fx.s().GuessPieces(0, 0).Color, fx.miss()[0]);
-        f.Stone->trigger();
-        const QPixmap stone = f.Pictures->stylePicture(2);
+        fx.act("Stone")->trigger();
+        const QPixmap stone = fx.pictures.stylePicture(2);
         for (int j = 0; j < 4; ++j) {
             QCOMPARE(fx.s().GuessPieces(0, j).Color, 0);
             QVERIFY(BoardFixture::samePicture(fx.guessHole(0, j)->picture(), stone));
@@ -274,13 +270,13 @@ private slots:
         QSignalSpy exit(&f, &Form1::exitConfirmed);
         fx.newGame();
         fx.place(0, fx.secret()[0]);
-        const QStringList midi = fx.audio.fakeMidi.calls;
-        f.ExitGame->trigger();
+        const QStringList midi = fx.audio->fakeMidi.calls;
+        fx.act("ExitGame")->trigger();
         QCOMPARE(fx.log.seen.last(), QString("exit"));
         QVERIFY(f.isVisible());
         QCOMPARE(exit.count(), 0);
-        QCOMPARE(fx.audio.fakeMidi.calls, midi);
-        QVERIFY(f.EndGame->isEnabled());
+        QCOMPARE(fx.audio->fakeMidi.calls, midi);
+        QVERIFY(fx.act("EndGame")->isEnabled());
         QCOMPARE(fx.s().GuessPieces(0, 0).Color, fx.secret()[0]);
         // The close box asks the same question.
         f.close();

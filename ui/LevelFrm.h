@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 class QLabel;
 
 namespace tintrix {
@@ -22,6 +24,10 @@ public:
 
     /** Shows the banner with the two lines and returns when it has closed itself. */
     static void Announce(QWidget* boardWindow, const QString& line1, const QString& line2);
+    /** Shows the banner with the two lines, modal for the whole program, and returns at once;
+     *  then runs once the banner has closed itself. */
+    static void Announce(QWidget* boardWindow, const QString& line1, const QString& line2,
+                         std::function<void()> then);
 
 protected:
     void showEvent(QShowEvent* event) override;

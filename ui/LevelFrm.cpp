@@ -120,6 +120,20 @@ void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QStrin
     banner.exec();
 }
 
+void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QString& line2, std::function<void()> then)
+{
+    auto* banner = new LevelFrm(boardWindow);
+    banner->setAttribute(Qt::WA_DeleteOnClose);
+    banner->setWindowModality(Qt::ApplicationModal);
+    banner->Label1->setText(line1);
+    banner->Label2->setText(line2);
+    connect(banner, &QDialog::finished, banner, [then = std::move(then)] {
+        if (then)
+            then();
+    });
+    banner->show();
+}
+
 void LevelFrm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

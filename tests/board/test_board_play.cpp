@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Playing through the board window: clicks and keys, the falling pegs, winning, losing, the
+// tournament, and commands that arrive while the pegs drop.
+#include "BoardFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+
+using namespace tintrix;
+using namespace tintrix::test;
+
+class BoardPlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PrepareTestEnvironment(); }
+    void init() { ClearSettings(); }
+
+    // Start-up leaves level 1 at rest: no game, no secret, no sound, clicks ignored.
+    void startUpIsAtRest()
+    {
+        BoardFixture fx;
+        QCOMPARE(fx.f().windowTitle(), QString("Tintrix "));
+        QCOMPARE(fx.panel(1)->text(), QString("Score = "));
+        QCOMPARE(fx.panel(2)->text(), QString("Level 1"));
+        QCOMPARE(fx.panel(3)->text(), QString("Duplicates = False"));
+        QVERIFY(!fx.act("EndGame")->isEnabled());
+        QCOMPARE(fx.secret(), std::vector<int>(4, 0));
+        fx.place(0, 1);
+        fx.click(fx.checkButton());
+        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0);
+        QVERIFY(fx.log.seen.isEmpty());
+        QVERIFY(fx.audio->effects.isEmpty() && fx.audio->fakeMidi.calls.isEmpty());
+        QVERIFY(fx.samePicture(fx.guessHole(0, 0)->picture(), fx.pictures.stylePicture(1)));
+        QCOMPARE(fx.guessHole(0, 0)->borderStyle(), ImageControl::Border::Single);
+    }
+
+    // Pick and place, copy from above, undo and redo: what the holes, panel and speaker show.
+    void fillingRowsByClicks()
+    {
+        BoardFixture fx;
+        fx.newGame();
+        QCOMPARE(fx.log.seen, QStringList{"banner:LEVEL 1/4 SPACES, 6 COLORS, NO DUPLICATES"});
+        QCOMPARE(fx.panel(1)->text(), QString("Score: 000"));
+        QVERIFY(!fx.menu("Style")->isEnabled());
+        fx.audio->effects.clear();
+
+        fx.click(fx.bar(3));
+        QVERIFY(!fx.panel(4)->pixmap().isNull());
+        fx.click(fx.guessHole(0, 2));
+        QVERIFY(fx.samePicture(fx.guessHole(0, 2)->picture(), fx.pictures.pegPicture(3)));
+        QCOMPARE(fx.guessHole(0, 2)->specialEffect(), ImageControl::Effect::Raised);
+        QVERIFY(fx.panel(4)->pixmap().isNull());
+        QCOMPARE(fx.audio->effects, QStringList(2, "Change.wav"));
+        // The lower bar picks alike but leaves the panel alone.
+        fx.click(fx.img("ColSelect2_4"));
+        QCOMPARE(fx.s().SelectedColor, 4);
+        QVERIFY(fx.panel(4)->pixmap().isNull());
+
+        fx.missRow();
+        const std::vector<int> above = ColorsOf(fx.s().GuessPieces.row(0));
+        fx.click(fx.guessHole(1, 1)); // nothing in hand: the hole above is copied
+        QCOMPARE(fx.s().GuessPieces(1, 1).Color, above[1]);
+        fx.audio->effects.clear();
+        fx.click(fx.img("Redo2"));
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(1)), above);
+        fx.click(fx.img("Undo1"));
+        for (int j = 0; j < 4; ++j) {
+            QVERIFY(fx.samePicture(fx.guessHole(1, j)->picture(), fx.pictures.stylePicture(1)));
+            QCOMPARE(fx.guessHole(1, j)->borderStyle(), ImageControl::Border::Single);
+        }
+        QCOMPARE(fx.audio->effects, QStringList(2, "redo.wav"));
+        // A pressed button sinks while the mouse is down.
+        QTest::mousePress(fx.img("Undo2"), Qt::LeftButton);
+        QCOMPARE(fx.img("Undo2")->specialEffect(), ImageControl::Effect::Sunken);
+        QTest::mouseRelease(fx.img("Undo2"), Qt::LeftButton);
+        QCOMPARE(fx.img("Undo2")->specialEffect(), ImageControl::Effect::Raised);
+    }
+
+    // The check returns at once; the pegs follow one per tick, the button moves down after.
+    void pegsDropOnTheTimer()
+    {
+        BoardFixture fx;
+        fx.newGame();
+        fx.place(0, 1);
+        fx.click(fx.checkButton());
+        QCOMPARE(fx.log.seen.last(), QString("message:First fill the current row."));
+
+        std::vector<int> guess = fx.secret();
+        std::swap(guess[0], guess[1]); // two black, two grey
+        fx.fill(guess);
+        fx.audio->effects.clear();
+        fx.f().Image2_Click();
+        QCOMPARE(fx.game().phase(), Phase::Checking);
+        QVERIFY(fx.samePicture(fx.clueHole(0, 0)->picture(), fx.pictures.stylePicture(1)));
+        QVERIFY(!fx.checkButton()->isEnabled());
+        QVERIFY(WaitFor([&] { return fx.game().phase() == Phase::Playing; }));
+        QCOMPARE(fx.audio->effects, QStringList(4, "DropPeg.wav"));
+        for (int j = 0; j < 4; ++j) {
+            QVERIFY(fx.samePicture(fx.clueHole(0, j)->picture(), fx.pictures.picture(j < 2 ? "imgBlack" : "imgGrey")));
+            QCOMPARE(fx.clueHole(0, j)->specialEffect(), ImageControl::Effect::Raised);
+        }
+        QCOMPARE(fx.checkTop(), 1080);
+        QVERIFY(fx.checkButton()->isEnabled());
+    }
+
+    // While the pegs drop, the holes, bars, undo, redo and check do nothing (a click on
+    // Clear Row once emptied the row being checked).
+    void boardInputWaitsForTheCheck()
+    {
+        BoardFixture fx;
+        fx.newGame();
+        fx.missRow();
+        std::vector<int> guess = fx.secret();
+        std::swap(guess[0], guess[1]);
+        fx.fill(guess);
+        fx.f().Image2_Click();
+        fx.audio->effects.clear();
+        fx.f().Undo1_Click();
+        fx.f().Redo2_Click();
+        fx.f().ColSelect_Click(0);
+        fx.f().Row_Click(11, 0);
+        fx.f().Image2_Click();
+        fx.click(fx.img("Undo1"));
+        fx.click(fx.guessHole(1, 3));
+        QTest::keyClick(&fx.f(), Qt::Key_Z, Qt::ControlModifier);
+        fx.settle();
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(1)), guess);
+        QVERIFY(!fx.s().ColorInHand);
+        QCOMPARE(fx.audio->effects, QStringList(4, "DropPeg.wav"));
+        for (int j = 0; j < 4; ++j)
+            QVERIFY(fx.samePicture(fx.guessHole(1, j)->picture(), fx.pictures.pegPicture(guess[std::size_t(j)])));
+    }
+
+    // Eight misses end the game: banner, reveal of the secret, music stopped, board idle.
+    void lossEndsTheGame()
+    {
+        BoardFixture fx;
+        QSignalSpy ended(&fx.f(), &Form1::gameEnded);
+        fx.newGame();
+        const std::vector<int> secret = fx.secret();
+        for (int row = 0; row < 8; ++row)
+            fx.missRow();
+        QCOMPARE(fx.log.seen.mid(1), (QStringList{"banner:SORRY!/GAME OVER", "reveal"})); // score 0: no name
+        QCOMPARE(fx.audio->fakeMidi.calls.last(), QString("stop"));
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!fx.act("EndGame")->isEnabled());
+        QVERIFY(fx.menu("Style")->isEnabled());
+        QVERIFY(!fx.find("FieldBox1")->isEnabled());
+        const auto* reveal = fx.f().findChild<Masterfrm*>();
+        for (int j = 0; j < 6; ++j)
+            QVERIFY(fx.samePicture(reveal->Image1[std::size_t(j)]->picture(),
+                                   j < 4 ? fx.pictures.pegPicture(secret[std::size_t(j)]) : fx.pictures.picture("imgX")));
+    }
+
+    // A first-row win: the chime, 425 points, the next level; End Game then offers the score.
+    void winThenGiveUp()
+    {
+        BoardFixture fx;
+        QSignalSpy ended(&fx.f(), &Form1::gameEnded);
+        fx.newGame();
+        fx.audio->effects.clear();
+        fx.win();
+        QCOMPARE(fx.audio->effects.last(), QString("Gling.wav"));
+        QCOMPARE(fx.panel(1)->text(), QString("score: 425"));
+        QCOMPARE(fx.log.seen.last(), QString("banner:LEVEL 2/4 SPACES, 7 COLORS, NO DUPLICATES"));
+        QCOMPARE(fx.checkTop(), 720);
+        QCOMPARE(fx.panel(2)->text(), QString("Level 2"));
+        fx.act("EndGame")->trigger();
+        fx.settle();
+        QCOMPARE(fx.log.seen.mid(2), (QStringList{"banner:SORRY!/GAME OVER", "reveal", "name"}));
+        QCOMPARE(ended.takeFirst(), (QVariantList{425, 2}));
+        QVERIFY(QFile::exists(QDir(fx.folder.path()).filePath("Hsl.hsl")));
+    }
+
+    // New Game or End Game chosen while a winning row's pegs drop: the win counts, then the
+    // command runs before any next level is announced.
+    void commandsDuringAWinningCheck_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("windows");
+        QTest::addRow("end game") << "EndGame" << QStringList{"banner:SORRY!/GAME OVER", "reveal", "name"};
+        QTest::addRow("new game") << "Tournament" << QStringList{"banner:LEVEL 1/4 SPACES, 6 COLORS, NO DUPLICATES"};
+    }
+    void commandsDuringAWinningCheck()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, windows);
+        BoardFixture fx;
+        QSignalSpy ended(&fx.f(), &Form1::gameEnded);
+        fx.newGame();
+        const std::vector<int> secret = fx.secret();
+        fx.fill(secret);
+        fx.f().Image2_Click();
+        fx.find<QAction>(command)->trigger();
+        QCOMPARE(fx.game().phase(), Phase::Checking); // waits for the pegs
+        fx.settle();
+        QCOMPARE(fx.log.seen.mid(1), windows);
+        if (command == "EndGame") {
+            QCOMPARE(ended.takeFirst(), (QVariantList{425, 1}));
+            QCOMPARE(fx.secret(), secret); // the reveal showed the level just won
+        } else {
+            QCOMPARE(fx.s().CurrentLevel, 1);
+            QCOMPARE(fx.panel(1)->text(), QString("Score: 000"));
+        }
+    }
+
+    // Leaving while the game-over banner or the reveal window is open ends everything there:
+    // no further window, no music stop, no high score written.
+    void exitDuringTheEnding_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addRow("banner") << "banner:SORRY!/GAME OVER";
+        QTest::addRow("reveal") << "reveal";
+    }
+    void exitDuringTheEnding()
+    {
+        QFETCH(QString, window);
+        BoardFixture fx;
+        QSignalSpy ended(&fx.f(), &Form1::gameEnded);
+        QSignalSpy exit(&fx.f(), &Form1::exitConfirmed);
+        fx.newGame();
+        fx.win();
+        fx.log.exitAnswerYes = true;
+        bool asked = false;
+        fx.log.onOpen = [&](QWidget*) {
+            if (!asked && !fx.log.seen.isEmpty() && fx.log.seen.last() == window) {
+                asked = true;
+                QTimer::singleShot(0, &fx.f(), &QWidget::close); // as logging off does
+            }
+        };
+        fx.act("EndGame")->trigger();
+        QVERIFY(WaitFor([&] { return exit.count() == 1; }));
+        QTest::qWait(300);
+        QCOMPARE(fx.log.seen.last(), QString("exit"));
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(!fx.audio->fakeMidi.calls.contains("stop"));
+        QVERIFY(!QFile::exists(QDir(fx.folder.path()).filePath("Hsl.hsl")));
+    }
+
+    // The keyboard plays a level: colour keys fill from the cursor, arrows move it, Return
+    // checks; keys do nothing between games.
+    void keyboardPlay()
+    {
+        BoardFixture fx;
+        QTest::keyClick(&fx.f(), Qt::Key_1);
+        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0);
+        fx.newGame();
+        const std::vector<int> secret = fx.secret();
+        QTest::keyClick(&fx.f(), Qt::Key_End);
+        QCOMPARE(fx.s().CursorHole, 3);
+        QVERIFY(fx.guessHole(0, 3)->cursorMark());
+        QTest::keyClick(&fx.f(), Qt::Key_Right); // wraps round
+        QCOMPARE(fx.s().CursorHole, 0);
+        for (int c : secret)
+            QTest::keyClick(&fx.f(), char('0' + c));
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), secret);
+        QTest::keyClick(&fx.f(), Qt::Key_Return);
+        fx.settle();
+        QCOMPARE(fx.s().CurrentLevel, 2);
+    }
+
+    // All 36 levels: older feedback turns into X marks from level 19 on; the last win ends the
+    // tournament with its final score and no new level.
+    void wholeTournament()
+    {
+        BoardFixture fx;
+        QSignalSpy ended(&fx.f(), &Form1::gameEnded);
+        fx.newGame();
+        for (int level = 1; level < 36; ++level) {
+            if (level == 19) {
+                fx.missRow();
+                fx.missRow();
+                QVERIFY(fx.samePicture(fx.clueHole(0, 0)->picture(), fx.pictures.picture("imgX")));
+            }
+            fx.win();
+        }
+        QCOMPARE(fx.s().CurrentLevel, 36);
+        fx.win();
+        QCOMPARE(fx.log.seen.mid(fx.log.seen.size() - 2),
+                 (QStringList{"banner:CONGRATULATIONS!/ALL 36 LEVELS SOLVED", "name"}));
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended[0][1].toInt(), 36);
+        QCOMPARE(fx.game().phase(), Phase::Idle);
+    }
+};
+
+QTEST_MAIN(BoardPlayTest)
+#include "test_board_play.moc"
