@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LevelFrm.h"
 
+#include "ModalLoop.h"
 #include "TimeScale.h"
 #include "Twips.h"
 
@@ -118,6 +119,12 @@ void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QStrin
     banner.Label1->setText(line1);
     banner.Label2->setText(line2);
     banner.exec();
+}
+
+int LevelFrm::exec()
+{
+    // Timer1 starts inside show(); a close it makes before the modal loop runs is not lost.
+    return RunModal(*this);
 }
 
 void LevelFrm::showEvent(QShowEvent* event)

@@ -17,6 +17,10 @@ class LevelFrm : public QDialog {
 public:
     explicit LevelFrm(QWidget* boardWindow);
 
+    /** Shows the banner modally and returns once it has closed itself, even when it closed
+     *  before the modal loop started. */
+    int exec() override;
+
     QLabel* Label1 = nullptr; // heading line
     QLabel* Label2 = nullptr; // detail line
 
