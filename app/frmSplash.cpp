@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSplash.h"
 
+#include "ModalLoop.h"
 #include "TimeScale.h"
 
 // Qt
@@ -82,6 +83,14 @@ frmSplash::frmSplash(QWidget* parent)
     // Both timers run from the moment the splash loads.
     Timer1.start(ScaledMs(2700));
     Timer2.start(ScaledMs(75));
+}
+
+int frmSplash::exec()
+{
+    // Both timers run from construction, and a splash screen handles its pending timer events
+    // while show() puts it up: on a busy machine Timer1 can close it before QDialog::exec()
+    // would be waiting for that.
+    return RunModal(*this);
 }
 
 void frmSplash::Timer1_Timer()

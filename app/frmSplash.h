@@ -17,6 +17,10 @@ class frmSplash : public QDialog {
 public:
     explicit frmSplash(QWidget* parent = nullptr);
 
+    /** Shows the splash modally and returns once it has closed itself, even when its time
+     *  ran out before the modal loop started. */
+    int exec() override;
+
     QLabel* imgLogo = nullptr; // shows the animation
     QLabel* M = nullptr;       // title
     QLabel* Label1 = nullptr;  // version

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LevelFrm.h"
 
+#include "ModalLoop.h"
 #include "TimeScale.h"
 #include "Twips.h"
 
@@ -112,14 +113,6 @@ LevelFrm::LevelFrm(QWidget* boardWindow)
     connect(&Timer1, &QTimer::timeout, this, &LevelFrm::Timer1_Timer);
 }
 
-void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QString& line2)
-{
-    LevelFrm banner(boardWindow);
-    banner.Label1->setText(line1);
-    banner.Label2->setText(line2);
-    banner.exec();
-}
-
 void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QString& line2, std::function<void()> then)
 {
     auto* banner = new LevelFrm(boardWindow);
@@ -132,6 +125,12 @@ void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QStrin
             then();
     });
     banner->show();
+}
+
+int LevelFrm::exec()
+{
+    // Timer1 starts inside show(); a close it makes before the modal loop runs is not lost.
+    return RunModal(*this);
 }
 
 void LevelFrm::showEvent(QShowEvent* event)

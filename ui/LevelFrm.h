@@ -19,11 +19,13 @@ class LevelFrm : public QDialog {
 public:
     explicit LevelFrm(QWidget* boardWindow);
 
+    /** Shows the banner modally and returns once it has closed itself, even when it closed
+     *  before the modal loop started. */
+    int exec() override;
+
     QLabel* Label1 = nullptr; // heading line
     QLabel* Label2 = nullptr; // detail line
 
-    /** Shows the banner with the two lines and returns when it has closed itself. */
-    static void Announce(QWidget* boardWindow, const QString& line1, const QString& line2);
     /** Shows the banner with the two lines, modal for the whole program, and returns at once;
      *  then runs once the banner has closed itself. */
     static void Announce(QWidget* boardWindow, const QString& line1, const QString& line2,

@@ -49,8 +49,10 @@ void TestLevelFrm::announceReturnsAfterItsTime()
     });
     QElapsedTimer clock;
     clock.start();
-    LevelFrm::Announce(&board, "SORRY!", "GAME OVER");
-    const qint64 elapsed = clock.elapsed();
+    qint64 elapsed = -1;
+    LevelFrm::Announce(&board, "SORRY!", "GAME OVER", [&] { elapsed = clock.elapsed(); });
+    QVERIFY(QApplication::activeModalWidget() != nullptr); // returns at once, the banner up
+    QVERIFY(QTest::qWaitFor([&] { return elapsed >= 0; }, 5000));
     QCOMPARE(seen1, QStringLiteral("SORRY!"));
     QCOMPARE(seen2, QStringLiteral("GAME OVER"));
     QVERIFY2(elapsed >= tintrix::ScaledMs(3000) * 9 / 10, qPrintable(QString::number(elapsed)));

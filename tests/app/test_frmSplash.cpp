@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 using tintrix::frmSplash;
@@ -18,6 +19,7 @@ class TestFrmSplash : public QObject {
 private slots:
     void closesItselfAfterItsTimeEvenWhenEscaped();
     void logoFollowsTheFrameRule();
+    void returnsWhenItsTimeRanOutBeforeTheLoop();
 };
 
 void TestFrmSplash::closesItselfAfterItsTimeEvenWhenEscaped()
@@ -78,6 +80,25 @@ void TestFrmSplash::logoFollowsTheFrameRule()
             pictureOfFrame.insert(expected, ticks[i].picture);
     }
     QCOMPARE(QSet<qint64>(pictureOfFrame.cbegin(), pictureOfFrame.cend()).size(), 3);
+}
+
+void TestFrmSplash::returnsWhenItsTimeRanOutBeforeTheLoop()
+{
+    // A slow machine can let the splash's whole time pass before exec() runs its loop: a
+    // splash screen handles its pending events while it is being shown, so its timer closes
+    // it right there. exec() must still return, accepted.
+    tintrix::test::PrepareTestEnvironment(0.02);
+    frmSplash splash(nullptr);
+    QThread::msleep(tintrix::ScaledMs(2700) + 20);
+    bool stuck = false;
+    QTimer::singleShot(3000, &splash, [&] { // frees a loop that missed the close
+        stuck = true;
+        splash.show();
+        splash.done(QDialog::Rejected);
+    });
+    QCOMPARE(splash.exec(), int(QDialog::Accepted));
+    QVERIFY(!stuck);
+    QVERIFY(!splash.isVisible());
 }
 
 QTEST_MAIN(TestFrmSplash)

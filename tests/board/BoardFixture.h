@@ -34,33 +34,35 @@ struct ModalLog {
     QStringList seen;
     QString nameAnswer = "tester";
     bool exitAnswerYes = false;
-    /** Runs when a window opens, before it is answered (a test's move at that moment). */
-    std::function<void(QWidget*)> onOpen;
+    /** Runs when a window opens, after it is logged; returning true leaves it unanswered. */
+    std::function<bool(QWidget*)> onOpen;
 };
 
 inline void AnswerBoardModal(QWidget* modal, ModalLog& log)
 {
-    if (log.onOpen)
-        log.onOpen(modal);
+    auto opened = [&](const QString& what) {
+        log.seen << what;
+        return log.onOpen && log.onOpen(modal);
+    };
     if (auto* banner = qobject_cast<LevelFrm*>(modal)) {
-        log.seen << "banner:" + banner->Label1->text() + "/" + banner->Label2->text();
+        opened("banner:" + banner->Label1->text() + "/" + banner->Label2->text());
     } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
-        log.seen << "reveal";
-        QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
+        if (!opened("reveal"))
+            QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        log.seen << "name";
+        opened("name");
         input->setTextValue(log.nameAnswer);
         QTimer::singleShot(0, input, &QDialog::accept);
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         if (box->text() == "Exit Tintrix?") {
-            log.seen << "exit";
+            opened("exit");
             ClickButton(box, log.exitAnswerYes ? "Yes" : "No");
         } else {
-            log.seen << "message:" + box->text();
+            opened("message:" + box->text());
             QTimer::singleShot(0, box, &QDialog::accept);
         }
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        log.seen << "dialog:" + dialog->objectName();
+        opened("dialog:" + dialog->objectName());
         QTimer::singleShot(0, dialog, &QDialog::accept);
     }
 }
