@@ -10,8 +10,8 @@ set(_tintrix_pictures
   SwirlPic StonePic IcePic CocktailPic
   imglogo1 imglogo2 imglogo3 AboutPic
 )
-# The application icon, one file per size, for the desktop (installed later) and, at 256,
-# bundled for the window icon.
+# The application icon, one file per size and a scalable SVG, for the desktop (installed
+# later) and, at 256, bundled for the window icon.
 set(_tintrix_icon_sizes 16 22 24 32 48 64 128 256)
 
 set(_tintrix_picture_files "")
@@ -22,6 +22,7 @@ set(_tintrix_bundled_files ${_tintrix_picture_files} "tintrix-256.png")
 foreach(_size IN LISTS _tintrix_icon_sizes)
   list(APPEND _tintrix_picture_files "tintrix-${_size}.png")
 endforeach()
+list(APPEND _tintrix_picture_files "tintrix.svg")
 
 list(TRANSFORM _tintrix_picture_files PREPEND "${TINTRIX_PICTURE_DIR}/" OUTPUT_VARIABLE _tintrix_picture_paths)
 list(TRANSFORM _tintrix_bundled_files PREPEND "${TINTRIX_PICTURE_DIR}/" OUTPUT_VARIABLE _tintrix_bundled_paths)

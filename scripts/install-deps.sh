@@ -20,6 +20,9 @@ packages=(
   # running on a virtual display, screenshots, end-to-end driving; a window manager so that
   # windows can take the keyboard focus; checking the installed desktop entry
   xvfb xauth x11-utils xdotool imagemagick openbox desktop-file-utils
+  # building and checking the Debian package: dpkg-shlibdeps, lintian, the AppStream
+  # validator and the manual page reader
+  dpkg-dev lintian appstream man-db
   # fuzzing the score file loader
   clang libclang-rt-14-dev
 )

@@ -29,20 +29,30 @@ root="$stage$prefix"
 e2e_log "installed into $root"
 
 # --- Layout --------------------------------------------------------------------------------
+# The program's folder holds the executable and links to the files it reads, which live in
+# share/tintrix.
+media="Airy.mid Change.wav DropPeg.wav Gling.wav redo.wav tintrix.hlp"
 expected="Airy.mid Change.wav DropPeg.wav Gling.wav redo.wav tintrix tintrix.hlp"
 found="$(find "$root/lib/tintrix" -mindepth 1 -printf '%f\n' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 [ "$found" = "$expected" ] ||
     e2e_fail "the program's folder holds [$found], expected exactly [$expected]"
 [ -x "$root/lib/tintrix/tintrix" ] || e2e_fail "lib/tintrix/tintrix is not executable"
+for f in $media; do
+    [ -f "$root/share/tintrix/$f" ] || e2e_fail "share/tintrix/$f is missing"
+    [ "$(readlink "$root/lib/tintrix/$f")" = "../../share/tintrix/$f" ] ||
+        e2e_fail "lib/tintrix/$f is not a relative link to share/tintrix/$f"
+done
 [ -s "$root/lib/tintrix/tintrix.hlp" ] || e2e_fail "the help file is empty"
 [ -x "$root/bin/tintrix" ] || e2e_fail "no launcher at bin/tintrix"
 head -n1 "$root/bin/tintrix" | grep -q '^#!/bin/sh' || e2e_fail "bin/tintrix is not a shell script"
 if grep -q -e "$build" -e "$stage" "$root/bin/tintrix"; then
     e2e_fail "the launcher names a build or staging path"
 fi
+[ -f "$root/share/metainfo/org.example.tintrix.metainfo.xml" ] || e2e_fail "no share/metainfo/org.example.tintrix.metainfo.xml"
+[ -f "$root/share/man/man6/tintrix.6.gz" ] || e2e_fail "no share/man/man6/tintrix.6.gz"
 
-desktop="$root/share/applications/tintrix.desktop"
-[ -f "$desktop" ] || e2e_fail "no share/applications/tintrix.desktop"
+desktop="$root/share/applications/org.example.tintrix.desktop"
+[ -f "$desktop" ] || e2e_fail "no share/applications/org.example.tintrix.desktop"
 for line in 'Type=Application' 'Name=Tintrix' 'Exec=tintrix' 'Icon=tintrix' 'Terminal=false' \
     'Categories=Game;LogicGame;'; do
     grep -qx "$line" "$desktop" || e2e_fail "the desktop entry lacks '$line'"
@@ -61,6 +71,7 @@ for size in 16 22 24 32 48 64 128 256; do
     actual="$(identify -format '%wx%h' "$icon")"
     [ "$actual" = "${size}x$size" ] || e2e_fail "the ${size}x$size icon is $actual"
 done
+grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/tintrix.svg" || e2e_fail "no scalable SVG icon"
 e2e_log "layout, desktop entry and icons as expected"
 
 # --- Start the installed copy --------------------------------------------------------------

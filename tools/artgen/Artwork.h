@@ -3,6 +3,7 @@
 #pragma once
 
 // Qt
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -43,5 +44,7 @@ struct Picture {
 [[nodiscard]] QImage DrawLogoFrame(int frame, int size, int scale);
 /** The still logo, for the about box and the application icon. */
 [[nodiscard]] QImage DrawLogo(int size, int scale);
+/** The still logo as a scalable SVG document of `size` pixels, for the desktop's icon theme. */
+[[nodiscard]] QByteArray LogoSvg(int size);
 
 } // namespace artgen

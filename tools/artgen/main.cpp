@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tintrix_artgen <output folder> [expected file...]
-// Draws every picture of the game into the output folder as PNG files. When expected file
+// Draws every picture of the game into the output folder as PNG files, and the application
+// icon also as SVG. When expected file
 // names are given (the build lists the files it bundles), the set written must match them
 // exactly. Any picture of the wrong size, a failed write or a mismatch fails the run.
 #include "Artwork.h"
 
 // Qt
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QSet>
@@ -55,6 +57,16 @@ int main(int argc, char* argv[])
                 return Fail(QStringLiteral("%1 on disk is %2, expected %3").arg(path, SizeText(onDisk), SizeText(expected)));
             written.insert(file);
         }
+    }
+
+    // The scalable application icon, written as SVG text.
+    {
+        const QString file = QStringLiteral("tintrix.svg");
+        QFile svg(out.filePath(file));
+        const QByteArray text = artgen::LogoSvg(256);
+        if (!svg.open(QIODevice::WriteOnly) || svg.write(text) != text.size() || !svg.flush())
+            return Fail("cannot write " + svg.fileName());
+        written.insert(file);
     }
 
     if (args.size() > 2) {

@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree and treats it the way a player's system does:
+# checks its control fields and file list, runs lintian, the AppStream validator and
+# desktop-file-validate on what it ships, installs it with apt-get, starts `tintrix` from the
+# PATH on a private virtual display as an ordinary user, reads the manual page and the high
+# score window, and purges the package again, checking that nothing is left behind.
+#
+# It installs into the running system, so it needs root; otherwise it is skipped (status 77).
+#
+# usage: package.sh <build folder> <version> <artefact folder>
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/../e2e/lib.sh"
+
+[ $# -eq 3 ] || { echo "usage: $0 <build folder> <version> <artefact folder>" >&2; exit 2; }
+build="$(cd "$1" && pwd)"
+version="$2"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: installing a package needs root"
+    exit 77
+fi
+e2e_init "$3"
+e2e_need cpack dpkg-deb dpkg-shlibdeps apt-get lintian appstreamcli desktop-file-validate man \
+    Xvfb openbox xdotool xwininfo xprop import convert setpriv
+export DEBIAN_FRONTEND=noninteractive
+
+# Whatever happens, the package does not stay installed.
+installed=""
+purge() {
+    dpkg-query -W -f='${Status}' tintrix 2>/dev/null | grep -q 'installed' || return 0
+    apt-get purge -y -q tintrix >"$E2E_TMP/purge.log" 2>&1
+}
+trap 'status=$?; [ -n "$installed" ] && purge; (exit $status); e2e_cleanup' EXIT
+
+# --- Build ---------------------------------------------------------------------------------
+# apt-get reads the file as its unprivileged user: the folder must be open to it.
+chmod 755 "$E2E_TMP"
+out="$E2E_TMP/deb"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$E2E_TMP/cpack.log" 2>&1 ||
+    { cat "$E2E_TMP/cpack.log"; e2e_fail "cpack -G DEB failed"; }
+arch="$(dpkg --print-architecture)"
+deb="$out/tintrix_${version}_$arch.deb"
+[ -f "$deb" ] || e2e_fail "cpack wrote no $(basename "$deb"): $(ls "$out")"
+cp "$deb" "$E2E_ART/"
+e2e_log "built $(basename "$deb")"
+
+# --- Control fields ------------------------------------------------------------------------
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = tintrix ] || e2e_fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || e2e_fail "Version is '$(field Version)', the project's is $version"
+[ "$(field Architecture)" = "$arch" ] || e2e_fail "Architecture is '$(field Architecture)'"
+[ "$(field Section)" = games ] || e2e_fail "Section is '$(field Section)'"
+field Maintainer | grep -Eq '^[^<]+ <[^@>]+@[^>]+>$' || e2e_fail "Maintainer '$(field Maintainer)' is no name and address"
+description="$(field Description)"
+[ "$(sed -n 1p <<<"$description")" = "code-breaking game with coloured pegs" ] ||
+    e2e_fail "the synopsis is '$(sed -n 1p <<<"$description")'"
+[ "$(wc -l <<<"$description")" -ge 5 ] || e2e_fail "the long description is missing"
+# Each dependency as a list of alternatives, one a line, without versions.
+depends="$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/ //g')"
+for need in libqt6widgets6 libqt6multimedia6 libfluidsynth3 libc6 \
+    'timgm6mb-soundfont|fluid-soundfont-gm' fonts-liberation2 fonts-dejavu-core; do
+    grep -qx -- "$need" <<<"$depends" || e2e_fail "Depends lacks $need: $(field Depends)"
+done
+if grep -Eq -- '-dev$|^(cmake|ninja-build|build-essential|pkg-config|g\+\+|clang)$' <<<"$depends"; then
+    e2e_fail "Depends names build tools: $(field Depends)"
+fi
+e2e_log "control fields: $(field Package) $(field Version) $(field Architecture), section games"
+
+# --- File list -----------------------------------------------------------------------------
+dpkg-deb -c "$deb" >"$E2E_ART/contents.txt"
+files="$(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$E2E_ART/contents.txt" | LC_ALL=C sort)"
+expected="$(LC_ALL=C sort <<'LIST'
+usr/games/tintrix
+usr/lib/tintrix/tintrix
+usr/lib/tintrix/Change.wav
+usr/lib/tintrix/DropPeg.wav
+usr/lib/tintrix/Gling.wav
+usr/lib/tintrix/redo.wav
+usr/lib/tintrix/Airy.mid
+usr/lib/tintrix/tintrix.hlp
+usr/share/tintrix/Change.wav
+usr/share/tintrix/DropPeg.wav
+usr/share/tintrix/Gling.wav
+usr/share/tintrix/redo.wav
+usr/share/tintrix/Airy.mid
+usr/share/tintrix/tintrix.hlp
+usr/share/applications/org.example.tintrix.desktop
+usr/share/metainfo/org.example.tintrix.metainfo.xml
+usr/share/icons/hicolor/16x16/apps/tintrix.png
+usr/share/icons/hicolor/22x22/apps/tintrix.png
+usr/share/icons/hicolor/24x24/apps/tintrix.png
+usr/share/icons/hicolor/32x32/apps/tintrix.png
+usr/share/icons/hicolor/48x48/apps/tintrix.png
+usr/share/icons/hicolor/64x64/apps/tintrix.png
+usr/share/icons/hicolor/128x128/apps/tintrix.png
+usr/share/icons/hicolor/256x256/apps/tintrix.png
+usr/share/icons/hicolor/scalable/apps/tintrix.svg
+usr/share/man/man6/tintrix.6.gz
+usr/share/doc/tintrix/changelog.gz
+usr/share/doc/tintrix/copyright
+LIST
+)"
+[ "$files" = "$expected" ] ||
+    e2e_fail "the package's files differ from the expected list:$(printf '\n'; diff <(echo "$expected") <(echo "$files") || true)"
+
+# Unpacked, every link of the program's folder must reach a file of the package.
+tree="$E2E_TMP/tree"
+dpkg-deb -x "$deb" "$tree"
+for f in "$tree"/usr/lib/tintrix/*; do
+    [ "$(basename "$f")" = tintrix ] && continue
+    [ -L "$f" ] && [ -f "$f" ] || e2e_fail "${f#"$tree"/} is not a link to a file in the package"
+done
+[ "$(zcat "$tree/usr/share/doc/tintrix/changelog.gz" | sed -n '1s/^tintrix (\([^)]*\)).*/\1/p')" = "$version" ] ||
+    e2e_fail "the changelog's latest entry is not version $version"
+e2e_log "file list as expected, links resolve"
+
+# --- Checkers ------------------------------------------------------------------------------
+appstreamcli validate --no-net "$tree/usr/share/metainfo/org.example.tintrix.metainfo.xml" ||
+    e2e_fail "appstreamcli validate --no-net finds fault with the metainfo"
+desktop-file-validate "$tree/usr/share/applications/org.example.tintrix.desktop" ||
+    e2e_fail "desktop-file-validate rejects the desktop entry"
+grep -qx 'Exec=tintrix' "$tree/usr/share/applications/org.example.tintrix.desktop" ||
+    e2e_fail "the desktop entry does not start tintrix from the PATH"
+# Errors fail the test; warnings are shown and kept.
+lintian --fail-on error "$deb" 2>&1 | tee "$E2E_ART/lintian.txt" ||
+    e2e_fail "lintian reports errors (see lintian.txt)"
+e2e_log "appstreamcli, desktop-file-validate and lintian pass"
+
+# --- Install -------------------------------------------------------------------------------
+purge || e2e_fail "could not purge the tintrix package already installed"
+# The folders the package would create; afterwards exactly these must be gone again.
+dirs="$(awk '$1 ~ /^d/ { sub(/^\.\//, "/", $6); print $6 }' "$E2E_ART/contents.txt")"
+absent_before="$(while read -r d; do [ -e "$d" ] || echo "$d"; done <<<"$dirs")"
+installed=yes
+apt-get install -y -q "$deb" >"$E2E_TMP/apt-install.log" 2>&1 ||
+    { cat "$E2E_TMP/apt-install.log"; e2e_fail "apt-get install failed"; }
+dpkg-query -W -f='${Status}' tintrix | grep -q 'install ok installed' || e2e_fail "tintrix is not installed"
+e2e_log "installed with apt-get"
+
+# A player's PATH, as /etc/profile sets it.
+player_path=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+[ "$(PATH="$player_path" command -v tintrix)" = /usr/games/tintrix ] || e2e_fail "tintrix is not /usr/games/tintrix on the PATH"
+# Systems that leave manual pages out (dpkg's path-exclude) get the page read from the package.
+page=(6 tintrix)
+[ -f /usr/share/man/man6/tintrix.6.gz ] || page=(-l "$tree/usr/share/man/man6/tintrix.6.gz")
+MANPAGER=cat MANWIDTH=80 man "${page[@]}" >"$E2E_ART/man.txt" 2>"$E2E_TMP/man.log" || e2e_fail "man ${page[*]} failed"
+for heading in NAME SYNOPSIS DESCRIPTION KEYS FILES ENVIRONMENT; do
+    grep -q "^$heading" "$E2E_ART/man.txt" || e2e_fail "the manual page has no $heading section"
+done
+
+# --- Play: the installed game from the PATH, as user nobody -------------------------------
+home="$E2E_TMP/home"
+e2e_game_env "$home"
+GAME_ENV+=(PATH="$player_path")
+mkdir -p "$home/.local/share/tintrix"
+printf 'DEB\r\n 240 \r\n 9 \r\n' >"$home/.local/share/tintrix/Hsl.hsl"
+chown -R nobody "$home"
+e2e_start_display
+e2e_start_game / setpriv --reuid=nobody --regid=nogroup --clear-groups -- tintrix
+board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the installed game showed no window 'Tintrix '"
+sleep 0.5
+e2e_geometry "$board"
+e2e_shot board
+e2e_board_origin "$SHOT" || e2e_fail "the installed game shows no wooden board"
+e2e_log "the board window is up"
+
+# The high score window: place 1 holds the per-user entry, place 2 is empty. Place i is a
+# row 300 twips high at 720 + 360 (i - 1) twips from the window's top.
+e2e_activate "$board"
+e2e_key ctrl+h
+scores=$(e2e_wait_window '^Top Scores$' 10) || e2e_fail "Ctrl+H opened no 'Top Scores' window"
+sleep 0.3
+e2e_geometry "$scores"
+e2e_shot high-scores
+ink() {
+    convert "$SHOT" -crop "${WIN_W}x$(tw 300)+$WIN_X+$((WIN_Y + $(tw $((720 + 360 * ($1 - 1))))))" +repage \
+        -colorspace Gray -threshold 50% -format '%[fx:1-mean]' info:
+}
+awk -v t="$(ink 1)" 'BEGIN { exit !(t > 0.01) }' || e2e_fail "place 1 of the high scores is empty"
+awk -v t="$(ink 2)" 'BEGIN { exit !(t == 0) }' || e2e_fail "place 2 of the high scores is not empty"
+e2e_log "the high score window shows the per-user entry"
+e2e_key Escape
+e2e_wait_gone '^Top Scores$' 5 || e2e_fail "Escape did not close the high score window"
+e2e_activate "$board"
+e2e_key ctrl+q
+question=$(e2e_wait_window '^Tintrix$' 5) || e2e_fail "Ctrl+Q did not ask 'Exit Tintrix?'"
+e2e_activate "$question"
+e2e_key Return
+e2e_wait_exit 5 || e2e_fail "the installed game was still running 5 s after Exit"
+[ "$GAME_STATUS" -eq 0 ] || e2e_fail "the installed game ended with status $GAME_STATUS"
+
+# --- Remove --------------------------------------------------------------------------------
+purge || { cat "$E2E_TMP/purge.log"; e2e_fail "apt-get purge failed"; }
+installed=""
+! dpkg-query -W -f='${Status}' tintrix 2>/dev/null | grep -q 'installed' || e2e_fail "tintrix is still installed"
+while read -r f; do
+    [ ! -e "/$f" ] && [ ! -L "/$f" ] || e2e_fail "/$f is left behind"
+done <<<"$files"
+while read -r d; do
+    [ -z "$d" ] || [ ! -e "$d" ] || e2e_fail "$d is left behind"
+done <<<"$absent_before"
+e2e_log "purged: no file or folder of the package is left"
