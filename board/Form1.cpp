@@ -11,6 +11,7 @@
 #include "Preferences.h"
 #include "TimeScale.h"
 #include "Twips.h"
+#include "Zoom.h"
 
 // Qt
 #include <QCoreApplication>
@@ -39,12 +40,15 @@ Form1::Form1(Services services, QWidget* parent)
     m_prefs = new Preferences(QCoreApplication::applicationName());
     MasterWindow = new Masterfrm(this);
 
+    // Every window follows this board's size, which starts normal until the stored one is read.
+    SetBoardZoom(1.0);
     buildBoard();
     buildMenus();
     buildStatusBar();
     buildKeyboard();
-    // The window takes exactly the size of the board, the menu bar and the status bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    buildDragging();
+    // Resizing the window resizes the board with it.
+    centralWidget()->installEventFilter(this);
 
     // The pegs fall on a 200 ms beat; Qt's default coarse timer may fire up to 5% (10 ms) off.
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -71,7 +75,7 @@ ImageControl* Form1::makeImage(QWidget* container, int leftTwips, int topTwips, 
 {
     auto* image = new ImageControl(container);
     image->setObjectName(name);
-    image->setGeometry(Twips(leftTwips), Twips(topTwips), Twips(kHoleSize), Twips(kHoleSize));
+    setTwipGeometry(image, leftTwips, topTwips, kHoleSize, kHoleSize);
     return image;
 }
 
@@ -258,6 +262,7 @@ void Form1::Form_Load()
     QAction* styles[] = {Swirl, Stone, Ice, Cocktail};
     styles[style - 1]->setChecked(true);
     StylePicture = Pictures->stylePicture(style);
+    setZoom(m_prefs->zoom(), false, false);
 }
 
 void Form1::BindFeedbackPictures()

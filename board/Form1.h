@@ -85,9 +85,10 @@ public:
     [[nodiscard]] const Game& game() const { return m_game; }
     /** The player confirmed leaving: nothing more happens in this window. */
     [[nodiscard]] bool exiting() const { return m_exiting; }
-    /** The window's outer size as the board lays it out, frame included, in twips. */
+    /** The window's outer size as the board lays it out at the normal size, frame included, in
+     *  twips: the layout table's width, and its height plus the status bar's. */
     [[nodiscard]] int WidthTwips() const { return m_widthTwips; }
-    [[nodiscard]] int HeightTwips() const { return m_heightTwips; }
+    [[nodiscard]] int HeightTwips() const { return StatusBarHeightTwips() + m_tableHeightTwips; }
     /** The height of the status bar in twips (S of the layout table). */
     [[nodiscard]] int StatusBarHeightTwips() const;
     /** A control's position and size in twips, as the layout placed it. */
@@ -106,6 +107,7 @@ signals:
     void exitConfirmed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -118,10 +120,13 @@ private:
     void Form_Load();
     ImageControl* makeImage(QWidget* container, int leftTwips, int topTwips, const QString& name);
 
-    // Layout (Form1Layout.cpp).
+    // Layout and size (Form1Layout.cpp).
     void LayOut(int catalogueRow);
     void applyWindowSize();
-    static void setTwipGeometry(QWidget* w, int left, int top, int width, int height);
+    void placeBoard();
+    void setZoom(double zoom, bool resizeWindow, bool remember = true);
+    [[nodiscard]] QSize boardTwips() const;
+    void setTwipGeometry(QWidget* w, int left, int top, int width, int height);
 
     // The view (Form1View.cpp): everything shown comes from the model.
     void render();
@@ -143,6 +148,16 @@ private:
 
     // Input (Form1Input.cpp).
     void pickColour(int index, bool showInPanel);
+    void ZoomIn_Click();
+    void ZoomOut_Click();
+    void ZoomReset_Click();
+    // Dragging pegs (Form1Drag.cpp): from a colour bar, within the current row, or from the row
+    // above into it.
+    void buildDragging();
+    void startDrag(ImageControl* source);
+    void moveDrag(QPoint globalPos);
+    void dropDrag(QPoint globalPos);
+    void renderDragSources();
     void setPressed(ImageControl* control, bool pressed);
     [[nodiscard]] bool keyboardPlayAllowed() const;
 
@@ -164,9 +179,13 @@ private:
     int m_panelColour = 0;     // colour shown in status panel 4, 0 for none
     int m_laidOutRow = 0;      // catalogue row the containers are laid out for
     int m_widthTwips = 0;
-    int m_heightTwips = 0;
+    int m_tableHeightTwips = 0; // the layout table's window height, without the status bar
+    QPoint m_offset;           // where the board stands in a window larger than it
+    bool m_sizing = false;     // the window is being sized to the board
     std::vector<std::function<void()>> m_deferredCommands; // New Game or End Game chosen during a check
     bool m_exiting = false;    // the player confirmed Exit
+    ImageControl* m_dragSource = nullptr; // the control a drag started from
+    QLabel* m_dragPeg = nullptr;          // the dragged peg's picture, following the pointer
 
     // Controls.
     QWidget* FieldBox1 = nullptr;  // guess rows

@@ -6,6 +6,7 @@
 // own
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
+#include "Zoom.h"
 
 // Qt
 #include <QAction>
@@ -103,9 +104,25 @@ void Form1::buildKeyboard()
     connect(redo, &QAction::triggered, this, &Form1::Redo1_Click);
     addAction(redo);
 
+    // The board's size: larger, smaller, normal.
+    auto addZoom = [this](const char* name, const QList<QKeySequence>& keys, void (Form1::*handler)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    addZoom("ZoomIn", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &Form1::ZoomIn_Click);
+    addZoom("ZoomOut", {QKeySequence::ZoomOut}, &Form1::ZoomOut_Click);
+    addZoom("ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &Form1::ZoomReset_Click);
+
     centralWidget()->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(centralWidget());
 }
+
+void Form1::ZoomIn_Click() { setZoom(BoardZoom() + kZoomStep, true); }
+void Form1::ZoomOut_Click() { setZoom(BoardZoom() - kZoomStep, true); }
+void Form1::ZoomReset_Click() { setZoom(kMinZoom, true); }
 
 bool Form1::keyboardPlayAllowed() const
 {

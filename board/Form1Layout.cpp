@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board's layout for each level, in twips.
+// The board's layout for each level, in twips, and the size it is drawn at.
 #include "Form1.h"
 
 // own
 #include "BoardLayout.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
+#include "PicFrm.h"
+#include "Preferences.h"
 #include "Twips.h"
+#include "Zoom.h"
 
 // Qt
+#include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace tintrix {
 
@@ -25,12 +31,12 @@ void Form1::LayOut(int catalogueRow)
     m_laidOutRow = catalogueRow;
     const LevelLayout& l = kLevelLayouts[std::size_t(catalogueRow - 1)];
     const LevelSpec& spec = *FetchLevel(catalogueRow);
-    const int holeWidth = ToTwips(Row[1][0]->width());
+    const int holeWidth = TwipGeometry(Row[1][0]).width();
 
-    auto setLeft = [](QWidget* w, int left) { const QRect r = TwipGeometry(w); setTwipGeometry(w, left, r.y(), r.width(), r.height()); };
-    auto setTop = [](QWidget* w, int top) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), top, r.width(), r.height()); };
-    auto setWidth = [](QWidget* w, int width) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), r.y(), width, r.height()); };
-    auto setHeight = [](QWidget* w, int height) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), r.y(), r.width(), height); };
+    auto setLeft = [this](QWidget* w, int left) { const QRect r = TwipGeometry(w); setTwipGeometry(w, left, r.y(), r.width(), r.height()); };
+    auto setTop = [this](QWidget* w, int top) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), top, r.width(), r.height()); };
+    auto setWidth = [this](QWidget* w, int width) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), r.y(), width, r.height()); };
+    auto setHeight = [this](QWidget* w, int height) { const QRect r = TwipGeometry(w); setTwipGeometry(w, r.x(), r.y(), r.width(), height); };
 
     setWidth(ColorBox1, l.ColorBoxWidth);
     setLeft(ColorBox1, l.ColorBoxLeft);
@@ -53,7 +59,7 @@ void Form1::LayOut(int catalogueRow)
     setTop(ColorBox2, l.LowerBarTop);
     setTop(DoBox2, l.LowerBarTop);
 
-    m_heightTwips = StatusBarHeightTwips() + (m_colorBarShown ? l.WindowHeightShown : l.WindowHeightHidden);
+    m_tableHeightTwips = m_colorBarShown ? l.WindowHeightShown : l.WindowHeightHidden;
     applyWindowSize();
 }
 
@@ -75,16 +81,87 @@ QRect Form1::TwipGeometry(const QWidget* container)
 void Form1::setTwipGeometry(QWidget* w, int left, int top, int width, int height)
 {
     w->setProperty("twips", QRect(left, top, width, height));
-    w->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+    // The board's own containers stand in the middle of a window larger than the board.
+    const QPoint offset = w->parentWidget() == centralWidget() ? m_offset : QPoint();
+    w->setGeometry(ZoomedTwips(left) + offset.x(), ZoomedTwips(top) + offset.y(), ZoomedTwips(width), ZoomedTwips(height));
+}
+
+QSize Form1::boardTwips() const
+{
+    // The window's frame, title and menu bar take their share of the laid-out size; the board
+    // gets the rest above the status bar.
+    return {m_widthTwips - kFrameWidth, m_tableHeightTwips - kFrameHeight};
 }
 
 void Form1::applyWindowSize()
 {
-    // The window's frame, title and menu bar take their share of the laid-out size; the board
-    // gets the rest above the status bar.
-    const int boardWidth = m_widthTwips - kFrameWidth;
-    const int boardHeight = m_heightTwips - StatusBarHeightTwips() - kFrameHeight;
-    centralWidget()->setFixedSize(Twips(boardWidth), Twips(boardHeight));
+    // The window is laid out at the board's size, and may be made larger (never smaller).
+    const QSize board = boardTwips();
+    ColorBox2->setVisible(m_colorBarShown);
+    DoBox2->setVisible(m_colorBarShown);
+    m_sizing = true;
+    centralWidget()->setFixedSize(ZoomedTwips(board.width()), ZoomedTwips(board.height()));
+    adjustSize();
+    centralWidget()->setMinimumSize(Twips(board.width()), Twips(board.height()));
+    centralWidget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_sizing = false;
+    placeBoard();
+}
+
+void Form1::placeBoard()
+{
+    // The largest size that fits the window, in the level's proportions, centred.
+    const QSize board = boardTwips();
+    const QSize area = centralWidget()->size();
+    if (!m_sizing && board.width() > 0 && board.height() > 0) {
+        const double fit = std::min(area.width() * double(kTwipsPerPixel) / board.width(),
+                                    area.height() * double(kTwipsPerPixel) / board.height());
+        if (ClampZoom(fit) != BoardZoom()) {
+            setZoom(fit, false);
+            return;
+        }
+    }
+    m_offset = QPoint(std::max(0, (area.width() - ZoomedTwips(board.width())) / 2),
+                      std::max(0, (area.height() - ZoomedTwips(board.height())) / 2));
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>()) {
+        const QVariant twips = w->property("twips");
+        if (twips.isValid()) {
+            const QRect r = twips.toRect();
+            setTwipGeometry(w, r.x(), r.y(), r.width(), r.height());
+        }
+    }
+}
+
+void Form1::setZoom(double zoom, bool resizeWindow, bool remember)
+{
+    const double before = BoardZoom();
+    const double now = SetBoardZoom(zoom);
+    if (now != before) {
+        if (remember)
+            m_prefs->setZoom(now);
+        Pictures->setZoom(now);
+        StatusBar1->setFont(ZoomedFont(font()));
+        Panels[4]->setMinimumWidth(ZoomedTwips(375));
+        for (ImageControl* control : centralWidget()->findChildren<ImageControl*>())
+            control->setZoom(now);
+        BindFeedbackPictures();
+        LoadColorBars();
+        LoadUndoRedoPictures();
+        StylePicture = Pictures->stylePicture(m_prefs->style());
+        Image2->setPicture(Pictures->picture("imgCheck"));
+        render();
+    }
+    if (resizeWindow)
+        applyWindowSize();
+    else
+        placeBoard();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize && !m_sizing)
+        placeBoard();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace tintrix

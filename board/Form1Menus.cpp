@@ -56,7 +56,7 @@ void Form1::HideColorBar_Click()
 
 void Form1::setColorBarShown(bool shown)
 {
-    m_heightTwips += shown ? kColorBarGrowth : -kColorBarGrowth;
+    m_tableHeightTwips += shown ? kColorBarGrowth : -kColorBarGrowth;
     applyWindowSize();
     ShowColorBar->setChecked(shown);
     HideColorBar->setChecked(!shown);

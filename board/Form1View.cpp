@@ -27,6 +27,7 @@ void Form1::render()
         LayOut(s.CatalogueRow);
 
     renderHoles();
+    renderDragSources();
 
     // The check button stands beside the current row; it and the board take input only
     // while a row is being filled.

@@ -2,9 +2,13 @@
 #include "ImageControl.h"
 
 // Qt
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
@@ -66,12 +70,15 @@ void ImageControl::paintEvent(QPaintEvent*)
     const QColor light(255, 255, 255, 200);
     const QColor mid(0, 0, 0, 70);
     const QColor dark(0, 0, 0, 170);
-    const QRect edge = r.adjusted(0, 0, -1, -1);
+    // Lines one logical pixel wide at the normal size, grown with the board.
+    const int w = std::max(1, int(std::lround(m_zoom)));
     switch (m_effect) {
     case Effect::Flat:
         if (m_border == Border::Single) {
             p.setPen(dark);
-            p.drawRect(edge);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            for (int i = 1; i < w; ++i)
+                p.drawRect(r.adjusted(i, i, -1 - i, -1 - i));
         }
         break;
     case Effect::Raised:
@@ -79,26 +86,31 @@ void ImageControl::paintEvent(QPaintEvent*)
         const bool raised = m_effect == Effect::Raised;
         const QColor topLeft = raised ? light : dark;
         const QColor bottomRight = raised ? dark : light;
-        p.setPen(topLeft);
-        p.drawLine(edge.topLeft(), edge.topRight());
-        p.drawLine(edge.topLeft(), edge.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(edge.bottomLeft(), edge.bottomRight());
-        p.drawLine(edge.topRight(), edge.bottomRight());
+        p.fillRect(QRect(0, 0, r.width(), w), topLeft);
+        p.fillRect(QRect(0, 0, w, r.height()), topLeft);
+        p.fillRect(QRect(0, r.height() - w, r.width(), w), bottomRight);
+        p.fillRect(QRect(r.width() - w, 0, w, r.height()), bottomRight);
         if (!raised) {
             // A pressed button: shade the face so the press reads at a glance.
-            p.fillRect(r.adjusted(1, 1, -1, -1), mid);
+            p.fillRect(r.adjusted(w, w, -w, -w), mid);
         }
         break;
     }
     }
 
     if (m_cursor) {
-        QPen pen(QColor(255, 214, 64), 2);
-        p.setPen(pen);
+        const double z = m_zoom;
+        p.setPen(QPen(QColor(255, 214, 64), 2 * z));
+        p.setBrush(Qt::NoBrush);
         p.setRenderHint(QPainter::Antialiasing);
-        p.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 4, 4);
+        p.drawRoundedRect(QRectF(r).adjusted(2 * z, 2 * z, -2 * z, -2 * z), 4 * z, 4 * z);
     }
+}
+
+void ImageControl::setZoom(double zoom)
+{
+    m_zoom = zoom;
+    update();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)
@@ -108,7 +120,22 @@ void ImageControl::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_pressed = true;
+    m_pressedAt = event->position().toPoint();
     emit mouseDown();
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_pressed || !m_dragSource) {
+        event->ignore();
+        return;
+    }
+    if (!m_dragging && (event->position().toPoint() - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragging = true;
+        emit dragStarted();
+    }
+    if (m_dragging)
+        emit dragMoved(event->globalPosition().toPoint());
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event)
@@ -119,6 +146,10 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
     }
     m_pressed = false;
     emit mouseUp();
-    if (rect().contains(event->position().toPoint()))
+    if (m_dragging) {
+        m_dragging = false;
+        emit dragDropped(event->globalPosition().toPoint());
+    } else if (rect().contains(event->position().toPoint())) {
         emit clicked();
+    }
 }

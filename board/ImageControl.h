@@ -32,22 +32,40 @@ public:
     void setSpecialEffect(Effect effect);
     [[nodiscard]] Effect specialEffect() const { return m_effect; }
 
+    /** Draws borders, looks and the cursor frame grown by zoom, to go with a grown picture. */
+    void setZoom(double zoom);
+
+    /** Whether pressing and moving the mouse drags the picture instead of clicking. */
+    void setDragSource(bool source) { m_dragSource = source; }
+    [[nodiscard]] bool dragSource() const { return m_dragSource; }
+
 signals:
     void clicked();
     void mouseDown();
     void mouseUp();
+    /** The mouse moved far enough with the button down on a drag source: a drag begins. */
+    void dragStarted();
+    /** The dragged picture is at globalPos (screen coordinates). */
+    void dragMoved(QPoint globalPos);
+    /** The button was let go at globalPos: the drag ends there (no click follows). */
+    void dragDropped(QPoint globalPos);
 
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_picture;
     Border m_border = Border::None;
     Effect m_effect = Effect::Flat;
     bool m_pressed = false;
+    bool m_dragSource = false;
+    bool m_dragging = false;
+    QPoint m_pressedAt;
+    double m_zoom = 1.0;
     bool m_cursor = false;
     bool m_dimWhenDisabled = false;
 };

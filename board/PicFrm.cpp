@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PicFrm.h"
 
+#include "Artwork.h"
+
 // Qt
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +20,11 @@ QPixmap PicFrm::picture(const QString& name)
     if (it != m_loaded.end())
         return it.value();
 
+    if (m_zoom != 1.0) {
+        const QPixmap drawn = draw(name);
+        m_loaded.insert(name, drawn);
+        return drawn;
+    }
     // Sharp screens get the double-size drawing at the same logical size.
     QPixmap pixmap;
     const QString doubled = QStringLiteral(":/pictures/%1@2x.png").arg(name);
@@ -45,4 +52,27 @@ QPixmap PicFrm::stylePicture(int style)
 void PicFrm::Unload()
 {
     m_loaded.clear();
+}
+
+void PicFrm::setZoom(double zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    m_loaded.clear();
+}
+
+QPixmap PicFrm::draw(const QString& name) const
+{
+    // The drawing is made for the device pixels it covers; its logical size grows with zoom.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    static const std::vector<artgen::Picture> catalogue = artgen::Catalogue();
+    for (const artgen::Picture& picture : catalogue) {
+        if (picture.name != name)
+            continue;
+        QPixmap pixmap = QPixmap::fromImage(picture.draw(ratio * m_zoom));
+        pixmap.setDevicePixelRatio(ratio);
+        return pixmap;
+    }
+    return {};
 }

@@ -59,9 +59,18 @@ bool Preferences::sound() const { return ParseBoolean(read("sound")).value_or(kD
 bool Preferences::music() const { return ParseBoolean(read("music")).value_or(kDefaultMusic); }
 bool Preferences::colorBar() const { return ParseBoolean(read("ColorBar")).value_or(kDefaultColorBar); }
 
+double Preferences::zoom() const
+{
+    // The size has a key of its own, so the game's older keys stay exactly as they were.
+    bool ok = false;
+    const double zoom = read("BoardSize").trimmed().toDouble(&ok);
+    return ok ? zoom : 1.0;
+}
+
 void Preferences::setStyle(int style) { write("style", QString::number(style)); }
 void Preferences::setSound(bool on) { write("sound", booleanText(on)); }
 void Preferences::setMusic(bool on) { write("music", booleanText(on)); }
 void Preferences::setColorBar(bool shown) { write("ColorBar", booleanText(shown)); }
+void Preferences::setZoom(double zoom) { write("BoardSize", QString::number(zoom)); }
 
 } // namespace tintrix

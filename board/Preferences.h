@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four preferences of the board, kept in the player's settings store.
+// The preferences of the board, kept in the player's settings store.
 #pragma once
 
 #include <QString>
@@ -8,8 +8,8 @@
 
 namespace tintrix {
 
-/** Style, sound, music and colour bar, under the section "preferences" of the settings of the
- *  application name. Each value is written and flushed the moment it changes; a stored value
+/** Style, sound, music, colour bar and the board's size, under the section "preferences" of
+ *  the settings of the application name. Each value is written and flushed the moment it changes; a stored value
  *  the game cannot read counts as missing and gives the key's default. */
 class Preferences {
 public:
@@ -24,11 +24,14 @@ public:
     [[nodiscard]] bool sound() const;
     [[nodiscard]] bool music() const;
     [[nodiscard]] bool colorBar() const;
+    /** The board's size factor, 1 (the normal size) when none or an unreadable one is stored. */
+    [[nodiscard]] double zoom() const;
 
     void setStyle(int style);
     void setSound(bool on);
     void setMusic(bool on);
     void setColorBar(bool shown);
+    void setZoom(double zoom);
 
     /** Reads a stored Boolean as the game always wrote it ("True"/"False"), also accepting other
      *  cases and whole numbers (0 false, anything else true). */

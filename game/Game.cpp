@@ -153,6 +153,28 @@ Input Game::ClickHole(int hole)
     return Input::Changed;
 }
 
+Input Game::MovePeg(int from, int to)
+{
+    GameState& s = m_state;
+    if (m_phase != Phase::Playing || from == to || from < 0 || to < 0 || from > s.LastHoleIndex || to > s.LastHoleIndex)
+        return Input::Ignored;
+    Piece& source = s.GuessPieces(s.CurrentRow, from);
+    if (source.Color == 0)
+        return Input::Ignored;
+    s.GuessPieces(s.CurrentRow, to).Color = source.Color;
+    source.Color = 0;
+    return Input::Changed;
+}
+
+Input Game::CopyPeg(int from, int to)
+{
+    GameState& s = m_state;
+    if (m_phase != Phase::Playing || s.CurrentRow == 0 || from < 0 || to < 0 || from > s.LastHoleIndex || to > s.LastHoleIndex)
+        return Input::Ignored;
+    s.GuessPieces(s.CurrentRow, to).Color = s.GuessPieces(s.CurrentRow - 1, from).Color;
+    return Input::Changed;
+}
+
 Input Game::UndoRow()
 {
     GameState& s = m_state;

@@ -83,6 +83,11 @@ public:
     /** A click on hole `hole` of the current row: places the colour in hand, or with nothing
      *  in hand copies the hole above (not on the top row). */
     Input ClickHole(int hole);
+    /** Moves the peg in hole `from` of the current row to hole `to` of the same row, leaving
+     *  `from` empty. */
+    Input MovePeg(int from, int to);
+    /** Copies the peg in hole `from` of the row above into hole `to` of the current row. */
+    Input CopyPeg(int from, int to);
     /** Clears the current row; not on the top row. */
     Input UndoRow();
     /** Copies the row above into the current row; not on the top row. */

@@ -114,6 +114,15 @@ public:
 
     /** A real left click in the middle of a control. */
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    /** Drags from the middle of one control to the middle of another with real mouse events. */
+    static void drag(QWidget* from, QWidget* to)
+    {
+        QTest::mousePress(from, Qt::LeftButton, {}, from->rect().center());
+        const QPoint target = from->mapFromGlobal(to->mapToGlobal(to->rect().center()));
+        QTest::mouseMove(from, from->rect().center() + QPoint(6, 6));
+        QTest::mouseMove(from, target);
+        QTest::mouseRelease(from, Qt::LeftButton, {}, target);
+    }
     /** Picks colour (1..8) on the upper bar and drops it into hole `hole` of the current row. */
     void place(int hole, int colour)
     {

@@ -4,6 +4,9 @@
 #include "BoardLayout.h"
 #include "LevelCatalogue.h"
 #include "Twips.h"
+#include "Zoom.h"
+
+#include <QDir>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -134,6 +137,62 @@ private slots:
         QCOMPARE(f.HeightTwips(), hidden + 600);
         fx.act("HideColorBar")->trigger();
         QCOMPARE(f.HeightTwips(), hidden);
+    }
+
+    // At 1x, 1.5x and 2x every container and hole stands at the layout's twips times the size,
+    // the pictures drawn for that size; the level's size survives a restart.
+    void boardGrowsWithItsSize_data()
+    {
+        QTest::addColumn<int>("steps");
+        for (int steps : {0, 2, 4})
+            QTest::addRow("%.1fx", 1 + 0.25 * steps) << steps;
+    }
+    void boardGrowsWithItsSize()
+    {
+        QFETCH(int, steps);
+        const double zoom = 1 + 0.25 * steps;
+        BoardFixture fx;
+        for (int i = 0; i < steps; ++i)
+            fx.act("ZoomIn")->trigger();
+        QCOMPARE(BoardZoom(), zoom);
+        auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
+        for (int row = 1; row <= kCatalogueRows; ++row) {
+            fx.f().OpenLevel(row);
+            for (const char* name : {"FieldBox1", "FieldBox2", "ColorBox1", "DoBox1", "Image2", "Row12_0", "Check12_3", "ColSelect_5"}) {
+                QWidget* w = fx.find(QLatin1String(name));
+                const QRect t = Form1::TwipGeometry(w);
+                QCOMPARE(w->geometry(), QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())));
+            }
+            const QSize area = fx.f().centralWidget()->size();
+            QCOMPARE(area, QSize(px(fx.f().WidthTwips() - 120), px(fx.f().HeightTwips() - fx.f().StatusBarHeightTwips() - 690)));
+            if (row == 1 || row == kCatalogueRows) {
+                QDir().mkpath(TINTRIX_ARTIFACTS "/sizes");
+                fx.f().grab().save(QStringLiteral(TINTRIX_ARTIFACTS "/sizes/level%1-%2x.png").arg(row).arg(zoom));
+            }
+        }
+        // The pictures are drawn for the size (a peg is 40 pixels at 1x), not stretched.
+        const QPixmap peg = fx.img("ColSelect_0")->picture();
+        QCOMPARE(peg.size() / peg.devicePixelRatio(), QSize(px(600), px(600)));
+    }
+
+    // The size is remembered under its own key; Ctrl+0 returns to the normal size.
+    void sizeIsRemembered()
+    {
+        {
+            BoardFixture fx;
+            fx.act("ZoomIn")->trigger();
+            fx.act("ZoomIn")->trigger();
+        }
+        BoardFixture again;
+        QCOMPARE(BoardZoom(), 1.5);
+        QCOMPARE(again.find("FieldBox1")->width(), int(std::lround(1700 * 1.5 / 15)));
+        again.act("ZoomReset")->trigger();
+        QCOMPARE(again.find("FieldBox1")->width(), 1700 / 15);
+        // A window made larger by hand takes the largest board that fits, centred.
+        again.f().resize(again.f().width() * 3, again.f().height() * 2);
+        QVERIFY(WaitFor([&] { return BoardZoom() >= 1.75; }));
+        const QRect field = again.find("FieldBox1")->geometry();
+        QVERIFY(field.x() > int(std::lround(600 * BoardZoom() / 15))); // centred across the wider window
     }
 
     // The hidden Level menu opens catalogue rows; unknown rows change nothing.

@@ -264,6 +264,40 @@ private slots:
         QCOMPARE(fx.s().CurrentLevel, 2);
     }
 
+    // Dragging with the mouse: a colour from a bar is a pick and a click, a peg of the current
+    // row moves, a peg of the row above is copied; anywhere else, or between games, nothing.
+    void dragAndDrop()
+    {
+        BoardFixture fx;
+        fx.drag(fx.bar(2), fx.guessHole(0, 0));
+        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0); // no game yet
+        fx.newGame();
+        fx.audio->effects.clear();
+        fx.drag(fx.img("ColSelect2_2"), fx.guessHole(0, 1));
+        QCOMPARE(fx.s().GuessPieces(0, 1).Color, 3);
+        QVERIFY(!fx.s().ColorInHand);
+        QCOMPARE(fx.audio->effects, QStringList(2, "Change.wav"));
+        QVERIFY(fx.samePicture(fx.guessHole(0, 1)->picture(), fx.pictures.pegPicture(3)));
+        QVERIFY(!fx.find("DraggedPeg")->isVisible());
+
+        fx.drag(fx.guessHole(0, 1), fx.guessHole(0, 3)); // a move
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), (std::vector<int>{0, 0, 0, 3}));
+        QVERIFY(fx.samePicture(fx.guessHole(0, 1)->picture(), fx.pictures.stylePicture(1)));
+        fx.drag(fx.guessHole(0, 3), fx.img("Undo1")); // dropped beside the row
+        fx.drag(fx.bar(1), fx.guessHole(1, 0));       // onto a later row
+        fx.drag(fx.guessHole(0, 0), fx.guessHole(0, 2)); // an empty hole drags nothing
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), (std::vector<int>{0, 0, 0, 3}));
+
+        fx.fill(fx.miss());
+        fx.check();
+        const std::vector<int> above = ColorsOf(fx.s().GuessPieces.row(0));
+        fx.drag(fx.guessHole(0, 2), fx.guessHole(1, 0)); // a copy from the row above
+        QCOMPARE(fx.s().GuessPieces(1, 0).Color, above[2]);
+        QCOMPARE(fx.s().GuessPieces(0, 2).Color, above[2]);
+        fx.drag(fx.guessHole(1, 0), fx.guessHole(0, 1)); // never back up into a checked row
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), above);
+    }
+
     // All 36 levels: older feedback turns into X marks from level 19 on; the last win ends the
     // tournament with its final score and no new level.
     void wholeTournament()

@@ -15,7 +15,7 @@ constexpr QSize kButtonFace{16, 15};
 const QColor kInk(45, 32, 38);
 } // namespace
 
-QImage DrawUndo(int scale)
+QImage DrawUndo(double scale)
 {
     // An eraser rubbing out a row: the row is a line of faint dots left of the eraser.
     QImage canvas = NewCanvas(kButtonFace, scale);
@@ -55,7 +55,7 @@ QImage DrawUndo(int scale)
     return canvas;
 }
 
-QImage DrawRedo(int scale)
+QImage DrawRedo(double scale)
 {
     // The row above comes down again: a bent arrow from the upper left down to the row.
     QImage canvas = NewCanvas(kButtonFace, scale);
@@ -95,7 +95,7 @@ QImage DrawRedo(int scale)
     return canvas;
 }
 
-QImage DrawCheckButton(int scale)
+QImage DrawCheckButton(double scale)
 {
     // A round brass button set into the wood, with a green tick: press it to score the row.
     QImage canvas = NewCanvas({32, 32}, scale);

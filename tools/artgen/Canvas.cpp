@@ -12,14 +12,14 @@
 
 namespace artgen {
 
-QImage NewCanvas(QSize logical, int scale, QColor fill)
+QImage NewCanvas(QSize logical, double scale, QColor fill)
 {
-    QImage canvas(logical * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas((QSizeF(logical) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(fill);
     return canvas;
 }
 
-void BeginPainting(QPainter& painter, QImage& canvas, int scale)
+void BeginPainting(QPainter& painter, QImage& canvas, double scale)
 {
     painter.begin(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -27,7 +27,7 @@ void BeginPainting(QPainter& painter, QImage& canvas, int scale)
     painter.scale(scale, scale);
 }
 
-void Shade(QImage& canvas, int scale, const Shader& shader, int samples)
+void Shade(QImage& canvas, double scale, const Shader& shader, int samples)
 {
     const double step = 1.0 / (scale * samples);
     for (int py = 0; py < canvas.height(); ++py) {
@@ -81,7 +81,7 @@ QColor WoodAt(double x, double y, std::uint32_t seed)
     return Mix(kWoodDark, kWoodLight, 0.25 + 0.5 * grain + 0.25 * rings * grain);
 }
 
-void PaintBoardHole(QImage& canvas, int scale, QPointF centre, double radius)
+void PaintBoardHole(QImage& canvas, double scale, QPointF centre, double radius)
 {
     Shade(canvas, scale, [](double x, double y) { return WoodAt(x, y, 1234); }, 2);
 

@@ -15,17 +15,17 @@
 namespace artgen {
 
 /** An image of `logical` size at `scale` device pixels per logical pixel, filled with `fill`. */
-[[nodiscard]] QImage NewCanvas(QSize logical, int scale, QColor fill = Qt::transparent);
+[[nodiscard]] QImage NewCanvas(QSize logical, double scale, QColor fill = Qt::transparent);
 
 /** Starts painting on a canvas in logical coordinates, anti-aliased. */
-void BeginPainting(QPainter& painter, QImage& canvas, int scale);
+void BeginPainting(QPainter& painter, QImage& canvas, double scale);
 
 /** Colour of a point given in logical coordinates. */
 using Shader = std::function<QColor(double x, double y)>;
 
 /** Fills every device pixel with the average of samples x samples shader calls spread
  *  over that pixel, so textures stay smooth and gain detail at the larger scale. */
-void Shade(QImage& canvas, int scale, const Shader& shader, int samples = 3);
+void Shade(QImage& canvas, double scale, const Shader& shader, int samples = 3);
 
 /** a when t is 0, b when t is 1, alpha included. */
 [[nodiscard]] QColor Mix(const QColor& a, const QColor& b, double t);
@@ -45,7 +45,7 @@ inline const QColor kHoleFloor{34, 20, 11};
 [[nodiscard]] QColor WoodAt(double x, double y, std::uint32_t seed);
 
 /** Paints the whole canvas with wood, then a round recess of `radius` around `centre`. */
-void PaintBoardHole(QImage& canvas, int scale, QPointF centre, double radius);
+void PaintBoardHole(QImage& canvas, double scale, QPointF centre, double radius);
 
 /** A glossy round peg: soft shadow on the hole floor, shaded body, specular highlight. */
 void PaintPeg(QPainter& painter, QPointF centre, double radius, const QColor& base);

@@ -16,11 +16,11 @@ std::vector<Picture> Catalogue()
     std::vector<Picture> pictures;
     const char* pegNames[] = {"imgPink", "imgBlue", "imgPurple", "imgGreen", "imgOrange", "imgLightBlue", "imgDarkBlue", "imgRed"};
     for (int colour = 1; colour <= 8; ++colour)
-        pictures.push_back({pegNames[colour - 1], {40, 40}, true, [colour](int s) { return DrawPeg(colour, s); }});
+        pictures.push_back({pegNames[colour - 1], {40, 40}, true, [colour](double s) { return DrawPeg(colour, s); }});
 
     // clang-format off
-    pictures.push_back({"imgBlack",    {40, 40}, true, [](int s) { return DrawFeedbackPeg(true, s); }});
-    pictures.push_back({"imgGrey",     {40, 40}, true, [](int s) { return DrawFeedbackPeg(false, s); }});
+    pictures.push_back({"imgBlack",    {40, 40}, true, [](double s) { return DrawFeedbackPeg(true, s); }});
+    pictures.push_back({"imgGrey",     {40, 40}, true, [](double s) { return DrawFeedbackPeg(false, s); }});
     pictures.push_back({"imgX",        {16, 16}, true, DrawXMark});
     pictures.push_back({"imgUndo",     {16, 15}, true, DrawUndo});
     pictures.push_back({"imgRedo",     {16, 15}, true, DrawRedo});
@@ -33,12 +33,12 @@ std::vector<Picture> Catalogue()
 
     for (int frame = 1; frame <= 3; ++frame) {
         pictures.push_back({QStringLiteral("imglogo%1").arg(frame), {kLogoFrameSize, kLogoFrameSize}, true,
-                            [frame](int s) { return DrawLogoFrame(frame, kLogoFrameSize, s); }});
+                            [frame](double s) { return DrawLogoFrame(frame, kLogoFrameSize, s); }});
     }
-    pictures.push_back({"AboutPic", {kAboutPicSize, kAboutPicSize}, true, [](int s) { return DrawLogo(kAboutPicSize, s); }});
+    pictures.push_back({"AboutPic", {kAboutPicSize, kAboutPicSize}, true, [](double s) { return DrawLogo(kAboutPicSize, s); }});
     for (int size : kIconSizes) {
         pictures.push_back({QStringLiteral("tintrix-%1").arg(size), {size, size}, false,
-                            [size](int s) { return DrawLogo(size, s); }});
+                            [size](double s) { return DrawLogo(size, s); }});
     }
     return pictures;
 }

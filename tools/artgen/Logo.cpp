@@ -265,7 +265,7 @@ QByteArray LogoSvg(int size)
 
 namespace {
 
-QImage LogoCanvas(int size, int scale, int litGroup)
+QImage LogoCanvas(int size, double scale, int litGroup)
 {
     QImage canvas = NewCanvas({size, size}, scale);
     QPainter p;
@@ -276,12 +276,12 @@ QImage LogoCanvas(int size, int scale, int litGroup)
 
 } // namespace
 
-QImage DrawLogoFrame(int frame, int size, int scale)
+QImage DrawLogoFrame(int frame, int size, double scale)
 {
     return LogoCanvas(size, scale, frame - 1);
 }
 
-QImage DrawLogo(int size, int scale)
+QImage DrawLogo(int size, double scale)
 {
     return LogoCanvas(size, scale, -1);
 }

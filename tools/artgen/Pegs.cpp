@@ -123,7 +123,7 @@ void PaintMark(QPainter& p, QPointF centre, Mark mark, const QColor& peg)
 
 } // namespace
 
-QImage DrawPeg(int colour, int scale)
+QImage DrawPeg(int colour, double scale)
 {
     assert(colour >= 1 && colour <= int(kPegLooks.size()));
     const PegLook& look = kPegLooks[std::size_t(colour - 1)];
@@ -136,7 +136,7 @@ QImage DrawPeg(int colour, int scale)
     return canvas;
 }
 
-QImage DrawFeedbackPeg(bool black, int scale)
+QImage DrawFeedbackPeg(bool black, double scale)
 {
     QImage canvas = NewCanvas(kPegPicture, scale);
     PaintBoardHole(canvas, scale, kHoleCentre, kHoleRadius);
@@ -148,7 +148,7 @@ QImage DrawFeedbackPeg(bool black, int scale)
     return canvas;
 }
 
-QImage DrawXMark(int scale)
+QImage DrawXMark(double scale)
 {
     QImage canvas = NewCanvas({16, 16}, scale);
     Shade(canvas, scale, [](double x, double y) { return WoodAt(x + 11, y + 5, 1234); }, 2);

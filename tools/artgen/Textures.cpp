@@ -48,7 +48,7 @@ void PaintEmptyHoleWalls(QPainter& p, QSizeF size)
          QRectF(window.right() - depth * 0.6, window.top(), depth * 0.6, window.height()));
 }
 
-QImage Finish(QImage canvas, int scale)
+QImage Finish(QImage canvas, double scale)
 {
     QPainter p;
     BeginPainting(p, canvas, scale);
@@ -58,7 +58,7 @@ QImage Finish(QImage canvas, int scale)
 
 } // namespace
 
-QImage DrawSwirl(int scale)
+QImage DrawSwirl(double scale)
 {
     // Marbled candy: three spiral arms of cream and caramel, outlined in chocolate, their
     // edges wavered by noise so the twist looks poured rather than ruled.
@@ -88,7 +88,7 @@ QImage DrawSwirl(int scale)
     return Finish(canvas, scale);
 }
 
-QImage DrawStone(int scale)
+QImage DrawStone(double scale)
 {
     // Granite: a mottled grey ground sprinkled with black mica, white quartz and pink
     // feldspar grains.
@@ -129,7 +129,7 @@ QImage DrawStone(int scale)
     return Finish(canvas, scale);
 }
 
-QImage DrawIce(int scale)
+QImage DrawIce(double scale)
 {
     // Ice: pale blue crystal facets, each catching the light at its own angle, split by
     // bright cracks with a deeper blue shadow, under a thin frost.
@@ -186,7 +186,7 @@ QImage DrawIce(int scale)
     return Finish(canvas, scale);
 }
 
-QImage DrawCocktail(int scale)
+QImage DrawCocktail(double scale)
 {
     // A bright fruity drink: a sunset of pink, orange and yellow, full of coloured bubbles
     // and a few sugar sprinkles.
