@@ -109,6 +109,7 @@ private slots:
         QTest::newRow("too long twice") << QStringList{"thirteen char", "fourteen chars", "ok"} << 3 << QByteArray("OK");
         QTest::newRow("empty") << QStringList{""} << 1 << QByteArray("");
         QTest::newRow("lower case") << QStringList{"Zoë o'neil"} << 1 << QByteArray("ZOË O'NEIL");
+        QTest::newRow("12 sharp s, 24 letters in upper case") << QStringList{"ßßßßßßßßßßßß", "ßßßßßß"} << 2 << QByteArray("SSSSSSSSSSSS");
     }
     void nameIsAskedUntilItFits()
     {
