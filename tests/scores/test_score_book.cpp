@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -192,6 +193,40 @@ private slots:
         book.RecordHighScore(40, 2, nullptr);
         QCOMPARE(seen, QStringList(3, "New High Score|Enter your name (1-12 char).|"));
         QCOMPARE(ReadAll(dir.path() + "/Hsl.hsl"), QByteArray("ANN\r\n 50 \r\n 2 \r\n\r\n 40 \r\n 2 \r\n"));
+    }
+
+    // The widest scores and levels the file can hold show in full, each in its own column and
+    // row and inside the window, at any font size.
+    void widestNumbersShowInFull_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        for (int size : {8, 12, 20})
+            QTest::addRow("%d points", size) << size;
+    }
+    void widestNumbersShowInFull()
+    {
+        QFETCH(int, pointSize);
+        const QFont normal = QApplication::font();
+        QFont font = normal;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        Game game;
+        QVERIFY(WriteAll(game.programFolder + "/Hsl.hsl", "MAX\r\n 2147483647 \r\n 2147483647 \r\nEIGHTS\r\n 1888888888 \r\n 36 \r\n"
+                                                          "MIN\r\n-2147483648 \r\n-2147483648 \r\n"));
+        game.book.LoadHighScores();
+        inspectWindow(game.book, "OK", [](HighScoreFrm& frm) {
+            QCOMPARE(frm.ScoreLbl[1]->text(), QString("2147483647"));
+            for (int i = 1; i <= 3; ++i) {
+                for (const QLabel* label : {frm.ScoreLbl[i], frm.LevelTxt[i]}) {
+                    const QSize text = label->fontMetrics().size(0, label->text());
+                    QVERIFY2(label->width() >= text.width() && label->height() >= text.height(), qPrintable(label->text()));
+                }
+                QVERIFY(frm.ScoreLbl[i]->geometry().right() < frm.LevelTxt[i]->x());
+                QVERIFY(frm.LevelTxt[i]->geometry().right() < frm.width());
+                QVERIFY(frm.LevelTxt[i]->geometry().bottom() < (i < 5 ? frm.LevelTxt[i + 1]->y() : frm.Command1->y()));
+            }
+        });
+        QApplication::setFont(normal);
     }
 
     // A second copy of the game saves while this one waits for the player's name: both
