@@ -4,7 +4,9 @@
 #include "HighScoreCodec.h"
 
 // Qt
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -24,6 +26,11 @@ using Obstacle = HighScoreStore::Obstacle;
 // held this long, is taken to be stale.
 constexpr int kStaleLockMs = 5000;
 constexpr int kLockWaitMs = 8000;
+constexpr int kLockTryMs = 250;
+// QLockFile guards the removal of a stale lock with another lock beside it ("Hsl.hsl.lock.rmlock",
+// and so on down), held for a moment. Killed while holding it, a copy leaves it behind, and one
+// left without a process id stops every removal of the stale lock for 30 seconds.
+constexpr int kStaleRemovalLockMs = 1000;
 
 QString fileIn(const QString& folder) { return QDir(folder).filePath(QLatin1String(kHighScoreFileName)); }
 
@@ -132,6 +139,21 @@ void removeLeftoverTempFiles(const QString& folder)
         dir.remove(leftover);
 }
 
+// Removes what removals of stale locks left behind: every one when the caller holds the lock
+// (nobody may then remove it), else those older than kStaleRemovalLockMs.
+void removeLeftoverRemovalLocks(const QString& lockPath, bool holdingLock)
+{
+    const QFileInfo lock(lockPath);
+    QDir dir = lock.dir();
+    const QDateTime stale = QDateTime::currentDateTime().addMSecs(-kStaleRemovalLockMs);
+    const QFileInfoList leftovers = dir.entryInfoList({lock.fileName() + QLatin1String(".rmlock*")},
+                                                      QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& leftover : leftovers) {
+        if (holdingLock || leftover.lastModified() < stale)
+            dir.remove(leftover.fileName());
+    }
+}
+
 } // namespace
 
 HighScoreStore::HighScoreStore(QString programFolder, QString fallbackFolder)
@@ -193,10 +215,19 @@ HighScoreStore::Attempt HighScoreStore::saveIn(const QString& folder, const QLis
                                                Obstacle& obstacle) const
 {
     const QString path = fileIn(folder);
-    QLockFile lock(path + QLatin1String(".lock"));
+    const QString lockPath = path + QLatin1String(".lock");
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs))
-        return lock.error() == QLockFile::LockFailedError ? Attempt::Busy : Attempt::Unwritable;
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!lock.tryLock(kLockTryMs)) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return Attempt::Unwritable;
+        if (waiting.hasExpired(kLockWaitMs))
+            return Attempt::Busy;
+        removeLeftoverRemovalLocks(lockPath, false);
+    }
+    removeLeftoverRemovalLocks(lockPath, true);
     removeLeftoverTempFiles(folder);
 
     // Another copy may have saved since this one last looked: start from what is there now.
