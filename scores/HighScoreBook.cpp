@@ -30,6 +30,34 @@ void showNotice(QWidget* parent, const QString& text)
     QMessageBox::information(parent, ApplicationTitle(), text);
 }
 
+// Why the scores went to fallbackFile rather than programFile, and where they are now.
+QString fallbackNotice(HighScoreStore::Obstacle obstacle, const QString& programFile, const QString& fallbackFile)
+{
+    using Obstacle = HighScoreStore::Obstacle;
+    const QString file = QDir::toNativeSeparators(programFile);
+    QString why;
+    switch (obstacle) {
+    case Obstacle::None:
+        break;
+    case Obstacle::ReadOnlyFolder:
+        why = QStringLiteral("The game's folder cannot be written. ");
+        break;
+    case Obstacle::Folder:
+        why = QStringLiteral("%1 is a folder. ").arg(file);
+        break;
+    case Obstacle::Link:
+        why = QStringLiteral("%1 is a link and was left unchanged. ").arg(file);
+        break;
+    case Obstacle::Unreadable:
+        why = QStringLiteral("%1 cannot be read and was left unchanged. ").arg(file);
+        break;
+    case Obstacle::NotScores:
+        why = QStringLiteral("%1 is not a high score file and was left unchanged. ").arg(file);
+        break;
+    }
+    return why + QStringLiteral("The high scores are kept in %1.").arg(QDir::toNativeSeparators(fallbackFile));
+}
+
 } // namespace
 
 HighScoreBook::HighScoreBook(QString programFolder)
@@ -91,8 +119,8 @@ void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
     m_table = m_onDisk;
     if (saved.where == HighScoreStore::Where::FallbackFolder && !m_toldFallback) {
         m_toldFallback = true;
-        m_notice(parent, QStringLiteral("The game's folder cannot be written, so the high scores are kept in %1.")
-                             .arg(QDir::toNativeSeparators(saved.file)));
+        const QString programFile = QDir(m_programFolder).filePath(QLatin1String(kHighScoreFileName));
+        m_notice(parent, fallbackNotice(saved.obstacle, programFile, saved.file));
     }
 }
 

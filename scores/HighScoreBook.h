@@ -18,8 +18,9 @@ namespace tintrix {
 class HighScoreStore;
 
 /** The program-wide high score table, loaded at start-up and saved whenever a score enters.
- *  The file is "Hsl.hsl" in the program's folder; when that folder cannot be written the
- *  table goes to the per-user data folder instead, which is then read first. */
+ *  The file is "Hsl.hsl" in the program's folder; when that folder cannot be written, or holds
+ *  something under that name that is not a high score file the game may replace, the table
+ *  goes to the per-user data folder instead, which is then read first. */
 class HighScoreBook {
 public:
     /** Asks the player's name once; returns the answer, empty for Cancel. */
@@ -34,11 +35,11 @@ public:
 
     /** Offers a finished game to the table. A score of 0, or one that does not rank, changes
      *  nothing and asks nothing. Otherwise asks the player's name (again while it is longer
-     *  than 12 characters; dialogs parented to parent), enters it in upper case with the score
-     *  and level, and saves at once, merging with what other copies of the game saved
-     *  meanwhile. The first save of a run that lands in the per-user folder is told to the
-     *  player; a save that fails entirely is told too, and the entry stays in memory and is
-     *  saved with the next one. */
+     *  than 12 characters in upper case; dialogs parented to parent), enters it in upper case
+     *  with the score and level, and saves at once, merging with what other copies of the game
+     *  saved meanwhile. The first save of a run that lands in the per-user folder is told to
+     *  the player, with the reason; a save that fails entirely is told too, and the entry
+     *  stays in memory and is saved with the next one. */
     void RecordHighScore(qint32 score, int level, QWidget* parent);
 
     /** Shows HighScoreFrm modally with the current table. */

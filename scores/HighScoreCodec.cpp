@@ -13,9 +13,28 @@ namespace tintrix {
 
 namespace {
 
-// A typed name holds at most 12 characters, and upper case can turn one character into three
-// (as with U+0390). A longer line is not a name this program wrote.
+// A stored name holds at most 12 characters; earlier versions counted them before upper case,
+// which can turn one character into three (as with U+0390). A longer line is not a name.
 constexpr qsizetype kMaxStoredNameLength = 4 * kMaxNameLength;
+
+// Windows-1252 for the bytes 0x80 to 0x9F, where it differs from Latin-1. The five bytes it
+// leaves undefined keep their Latin-1 meaning.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
 
 QByteArray numberField(qint32 value)
 {
@@ -46,13 +65,13 @@ std::optional<qint32> numberLine(QByteArrayView line)
 std::optional<QString> nameLine(QByteArrayView line)
 {
     // Older copies of the game wrote the platform's 8-bit character set, so a line that is
-    // not UTF-8 is read as Latin-1. A byte-order mark is kept as part of the name.
+    // not UTF-8 is read as Windows-1252. A byte-order mark is kept as part of the name.
     // Stateless: a sequence cut off at the end of the line is an error, not a pending state.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString name = utf8(line);
     if (utf8.hasError())
-        name = QString::fromLatin1(line);
+        name = fromWindows1252(line);
     // A carriage return inside the line, or an overlong line, is damage, not a name.
     if (name.contains(QLatin1Char('\r')) || name.toUcs4().size() > kMaxStoredNameLength)
         return std::nullopt;

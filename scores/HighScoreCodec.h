@@ -19,8 +19,8 @@ inline constexpr qsizetype kHighScoreFileMaxBytes = 64 * 1024;
  *  negative), its digits and a trailing blank: score 150 is " 150 ", -5 is "-5 ". */
 [[nodiscard]] QByteArray SerializeHighScores(const HighScoreTable& table);
 
-/** The best table the bytes hold; never fails. Each line is UTF-8, or Latin-1 when it is not
- *  valid UTF-8; a name line is taken whole (commas, quotes and blanks included). A sound entry
+/** The best table the bytes hold; never fails. Each line is UTF-8, or Windows-1252 when it is
+ *  not valid UTF-8; a name line is taken whole (commas, quotes and blanks included). A sound entry
  *  is a name line of at most 48 characters followed by two whole-number lines within 32 bits
  *  (blanks around the digits and LF-only line ends are accepted). Damaged lines are skipped one
  *  at a time until three lines form a sound entry again; an unfinished last entry is dropped.

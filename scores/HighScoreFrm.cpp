@@ -4,54 +4,72 @@
 #include "Twips.h"
 
 // Qt
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 // Std
+#include <algorithm>
 #include <cassert>
 
 namespace tintrix {
 
 namespace {
 
-// Geometry in twips. Row i of the labels stands at kFirstRowTop + (i - 1) * kRowStep.
+// Geometry in twips. Row i of the labels stands at kFirstRowTop + (i - 1) * kRowStep. Rows
+// grow taller, and the score and level columns wider, when the font needs more room than this
+// for a line or the widest number; the window grows with them.
 // clang-format off
-constexpr int kWidth        = 5400;
-constexpr int kFirstRowTop  = 720;
-constexpr int kRowStep      = 360;
-constexpr int kRowHeight    = 300;
-constexpr int kButtonsTop   = kFirstRowTop + kHighScorePlaces * kRowStep + 120;
-constexpr int kButtonWidth  = 1215;
-constexpr int kButtonHeight = 375;
-constexpr int kHeight       = kButtonsTop + kButtonHeight + 240;
-
-struct Column { int left; int width; Qt::Alignment align; };
-constexpr Column kNameColumn  {240,  2520, Qt::AlignLeft  | Qt::AlignVCenter};
-constexpr Column kScoreColumn {2640, 1080, Qt::AlignRight | Qt::AlignVCenter};
-constexpr Column kLevelColumn {4080, 1200, Qt::AlignLeft  | Qt::AlignVCenter};
+constexpr int kMinWidth      = 5400;
+constexpr int kFirstRowTop   = 720;
+constexpr int kRowStep       = 360;
+constexpr int kRowHeight     = 300;
+constexpr int kButtonsGap    = 120;  // from the last row to the buttons
+constexpr int kButtonWidth   = 1215;
+constexpr int kButtonHeight  = 375;
+constexpr int kButtonGap     = 240;
+constexpr int kBottomMargin  = 240;
+constexpr int kNameLeft      = 240;
+constexpr int kNameWidth     = 2520;
+constexpr int kScoreLeft     = 2640;
+constexpr int kScoreMinWidth = 1080;
+constexpr int kLevelGap      = 360;  // from the scores to the levels
+constexpr int kLevelMinWidth = 1200;
+constexpr int kRightMargin   = 120;
 // clang-format on
-static_assert(kLevelColumn.left + kLevelColumn.width <= kWidth);
+static_assert(kScoreLeft + kScoreMinWidth + kLevelGap + kLevelMinWidth + kRightMargin == kMinWidth);
 
-QRect twipsRect(int left, int top, int width, int height)
+// The room the widest text of a 32-bit number takes: a minus sign and ten of the widest digit.
+QSize widestNumber(const QFontMetrics& metrics)
 {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+    QChar widest = QLatin1Char('0');
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    }
+    return metrics.size(0, QLatin1Char('-') + QString(10, widest)) + QSize(2, 0); // 2: rounding of advances
 }
 
-QLabel* placeLabel(QWidget* parent, const Column& column, const QString& name, int place)
+// Labels of one column, in pixels: row i at top + (i - 1) * step.
+struct Rows { int top; int step; int height; };
+void placeLabels(QWidget* parent, PlaceLabels& labels, const QString& name, const Rows& rows, int left, int width,
+                 Qt::Alignment align)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name + QString::number(place));
-    label->setTextFormat(Qt::PlainText); // a name like "<B>" is shown as typed
-    label->setAlignment(column.align);
-    label->setGeometry(twipsRect(column.left, kFirstRowTop + (place - 1) * kRowStep, column.width, kRowHeight));
-    return label;
+    for (int place = 1; place <= kHighScorePlaces; ++place) {
+        auto* label = new QLabel(parent);
+        label->setObjectName(name + QString::number(place));
+        label->setTextFormat(Qt::PlainText); // a name like "<B>" is shown as typed
+        label->setAlignment(align | Qt::AlignVCenter);
+        label->setGeometry(left, rows.top + (place - 1) * rows.step, width, rows.height);
+        labels[place] = label;
+    }
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(twipsRect(left, kButtonsTop, kButtonWidth, kButtonHeight));
+    b->setGeometry(left, top, Twips(kButtonWidth), Twips(kButtonHeight));
     return b;
 }
 
@@ -73,7 +91,19 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
 {
     setObjectName(QStringLiteral("HighScoreFrm"));
     setWindowTitle(QStringLiteral("Top Scores"));
-    setFixedSize(Twips(kWidth), Twips(kHeight));
+
+    const QFontMetrics metrics = fontMetrics();
+    const QSize number = widestNumber(metrics);
+    const int scoreWidth = std::max(Twips(kScoreMinWidth), number.width());
+    const int levelLeft = Twips(kScoreLeft) + scoreWidth + Twips(kLevelGap);
+    const QString levelPrefix = QStringLiteral("LEVEL ");
+    const int levelWidth = std::max(Twips(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
+    const int width = std::max(Twips(kMinWidth), levelLeft + levelWidth + Twips(kRightMargin));
+    const int rowHeight = std::max(Twips(kRowHeight), number.height());
+    const int rowStep = std::max(Twips(kRowStep), rowHeight + Twips(kRowStep - kRowHeight));
+    const Rows rows{Twips(kFirstRowTop), rowStep, rowHeight};
+    const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + Twips(kButtonsGap);
+    setFixedSize(width, buttonsTop + Twips(kButtonHeight) + Twips(kBottomMargin));
 
     auto* heading = new QLabel(QStringLiteral("TOP PLAYERS"), this);
     heading->setObjectName(QStringLiteral("lblTitle"));
@@ -83,24 +113,23 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 1.5);
     heading->setFont(font);
-    heading->setGeometry(twipsRect(0, 180, kWidth, 420));
+    heading->setGeometry(0, Twips(180), width, Twips(420));
 
-    for (int i = 1; i <= kHighScorePlaces; ++i) {
-        NameLbl[i] = placeLabel(this, kNameColumn, QStringLiteral("NameLbl"), i);
-        ScoreLbl[i] = placeLabel(this, kScoreColumn, QStringLiteral("ScoreLbl"), i);
-        LevelTxt[i] = placeLabel(this, kLevelColumn, QStringLiteral("LevelTxt"), i);
-    }
+    placeLabels(this, NameLbl, QStringLiteral("NameLbl"), rows, Twips(kNameLeft), Twips(kNameWidth), Qt::AlignLeft);
+    placeLabels(this, ScoreLbl, QStringLiteral("ScoreLbl"), rows, Twips(kScoreLeft), scoreWidth, Qt::AlignRight);
+    placeLabels(this, LevelTxt, QStringLiteral("LevelTxt"), rows, levelLeft, levelWidth, Qt::AlignLeft);
     // Places beyond the filled ones stay blank.
     for (int i = 1; i <= table.HighScoreCount; ++i) {
         const HighScoreEntry& entry = table.place(i);
         NameLbl[i]->setText(entry.Name);
         ScoreLbl[i]->setText(QString::number(entry.Score));
-        LevelTxt[i]->setText(QStringLiteral("LEVEL ") + QString::number(entry.Level));
+        LevelTxt[i]->setText(levelPrefix + QString::number(entry.Level));
     }
 
-    const int buttonsLeft = (kWidth - 2 * kButtonWidth - 240) / 2;
-    Command1 = button(this, "Command1", QStringLiteral("OK"), buttonsLeft);
-    Command2 = button(this, "Command2", QStringLiteral("Cancel"), buttonsLeft + kButtonWidth + 240);
+    const int buttonsLeft = (width - 2 * Twips(kButtonWidth) - Twips(kButtonGap)) / 2;
+    Command1 = button(this, "Command1", QStringLiteral("OK"), buttonsLeft, buttonsTop);
+    Command2 = button(this, "Command2", QStringLiteral("Cancel"), buttonsLeft + Twips(kButtonWidth) + Twips(kButtonGap),
+                      buttonsTop);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

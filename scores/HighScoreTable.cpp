@@ -60,8 +60,9 @@ HighScoreTable RankedTable(QList<HighScoreEntry> entries)
 
 bool NameFits(QStringView answer)
 {
-    // Characters as the player sees them: a letter outside the basic plane counts once.
-    return answer.toUcs4().size() <= kMaxNameLength;
+    // The name as stored, where "ß" has become "SS". Characters as the player sees them: a
+    // letter outside the basic plane counts once.
+    return TableName(answer).toUcs4().size() <= kMaxNameLength;
 }
 
 QString TableName(QStringView answer)

@@ -15,7 +15,7 @@ namespace tintrix {
 /** Number of places in the table. */
 inline constexpr int kHighScorePlaces = 5;
 
-/** Longest name the player may type, in characters (Unicode code points). */
+/** Longest name the table keeps, in characters (Unicode code points), after upper case. */
 inline constexpr int kMaxNameLength = 12;
 
 /** One place of the table: a finished game. */
@@ -62,7 +62,8 @@ struct HighScoreTable {
  *  with equal scores keeping their order in the list. */
 [[nodiscard]] HighScoreTable RankedTable(QList<HighScoreEntry> entries);
 
-/** Whether an answer to the name prompt is short enough to be taken (at most 12 characters). */
+/** Whether an answer to the name prompt is short enough to be taken: at most 12 characters
+ *  once upper-cased as TableName keeps it. */
 [[nodiscard]] bool NameFits(QStringView answer);
 
 /** The name as the table keeps it: upper case, a line break becoming a blank (a name is one

@@ -54,13 +54,16 @@ private slots:
         QCOMPARE(SerializeHighScores(HighScoreTable{}), QByteArray());
     }
 
-    // A file of an earlier version, in its 8-bit character set, loads as written; a UTF-8 line
-    // beside it is read as UTF-8.
+    // A file of an earlier version, in the Windows 8-bit character set (Windows-1252), loads as
+    // written, 0x80 to 0x9F included; a UTF-8 line beside it is read as UTF-8.
     void filesOfEarlierVersionsLoad()
     {
         const HighScoreTable table =
-            ParseHighScores("JOS\xc9\r\n 900 \r\n 30 \r\nSMITH, J\r\n 800 \r\n 12 \r\n\xc3\x89LODIE\r\n 10 \r\n 1 \r\n");
-        QCOMPARE(placesOf(table), (Places{{900, u"JOS\u00c9"_qs}, {800, "SMITH, J"}, {10, u"\u00c9LODIE"_qs}}));
+            ParseHighScores("JOS\xc9\r\n 900 \r\n 30 \r\nSMITH, J\r\n 800 \r\n 12 \r\n\xc3\x89LODIE\r\n 10 \r\n 1 \r\n"
+                            "\x80\x8a\x8c\x8e\x9a\x9c\x9e\x9f \x93Q\x94\x85 \x81\x8d\x8f\x90\x9d\xa0\xff\r\n 5 \r\n 1 \r\n");
+        QCOMPARE(placesOf(table), (Places{{900, u"JOS\u00c9"_qs}, {800, "SMITH, J"}, {10, u"\u00c9LODIE"_qs},
+                                          {5, u"\u20ac\u0160\u0152\u017d\u0161\u0153\u017e\u0178 \u201cQ\u201d\u2026 "
+                                              u"\u0081\u008d\u008f\u0090\u009d\u00a0\u00ff"_qs}}));
         QCOMPARE(table.place(2).Level, 12);
     }
 

@@ -110,6 +110,7 @@ private slots:
         QTest::newRow("12 emoji, 24 UTF-16 units") << smile.repeated(12) << true << smile.repeated(12);
         QTest::newRow("13 emoji") << smile.repeated(13) << false << smile.repeated(13);
         QTest::newRow("sharp s grows in upper case") << QString::fromUtf8("stra\u00dfe") << true << "STRASSE";
+        QTest::newRow("7 sharp s, 14 letters in upper case") << QString::fromUtf8("\u00df").repeated(7) << false << QString(14, 'S');
         QTest::newRow("line breaks become blanks") << "a\nb\r\nc" << true << "A B  C";
         QTest::newRow("punctuation kept") << " \"a, b\" " << true << " \"A, B\" ";
     }

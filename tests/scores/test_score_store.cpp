@@ -33,22 +33,26 @@ private slots:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    // A pipe or a folder under the file's name reads as empty at once instead of blocking the
-    // start-up; a save with a folder in the way goes to the per-user folder.
-    void otherThingsUnderTheNameReadEmpty()
+    // A pipe or a folder under the file's name is not read, at once instead of blocking the
+    // start-up; a save with either in the way goes to the per-user folder and says why.
+    void otherThingsUnderTheNameAreNotRead()
     {
         QTemporaryDir dir;
         const HighScoreStore store(dir.path(), dir.path() + "/user");
         QCOMPARE(mkfifo(qPrintable(fileIn(dir.path())), 0600), 0);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(store.read(), HighScoreTable{});
+        QVERIFY(!store.read());
         QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(store.save({{5, "X", 1}}, {}).obstacle, HighScoreStore::Obstacle::NotScores);
 
+        QVERIFY(QFile::remove(fileIn(dir.path() + "/user")));
         QFile::remove(fileIn(dir.path()));
         QVERIFY(QDir(dir.path()).mkdir("Hsl.hsl"));
-        QCOMPARE(store.read(), HighScoreTable{});
-        QCOMPARE(store.save({{5, "X", 1}}, {}).where, HighScoreStore::Where::FallbackFolder);
+        QVERIFY(!store.read());
+        const HighScoreStore::SaveResult saved = store.save({{5, "X", 1}}, {});
+        QCOMPARE(saved.where, HighScoreStore::Where::FallbackFolder);
+        QCOMPARE(saved.obstacle, HighScoreStore::Obstacle::Folder);
     }
 
     // A save starts from the file as it is now (another copy may have written it), ranks the
