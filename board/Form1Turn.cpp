@@ -157,6 +157,7 @@ void Form1::GameOver()
 {
     LevelFrm::Announce(this, "SORRY!", "GAME OVER", unlessExiting([this] {
         // Centred across the board, half its own height below the board's top.
+        MasterWindow->FitToBoard();
         const QRect board = frameGeometry();
         const QRect own = MasterWindow->frameGeometry();
         MasterWindow->move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);

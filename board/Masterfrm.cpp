@@ -3,7 +3,7 @@
 
 #include "AppInfo.h"
 #include "ImageControl.h"
-#include "Twips.h"
+#include "Zoom.h"
 
 // Qt
 #include <QGroupBox>
@@ -14,43 +14,54 @@
 namespace tintrix {
 
 Masterfrm::Masterfrm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_normalFont(font())
 {
     setObjectName("Masterfrm");
     setWindowTitle(ApplicationTitle());
     setModal(true);
-    setFixedSize(Twips(3000), Twips(2160));
 
-    auto* label = new QLabel("Correct Combination", this);
-    label->setObjectName("Label1");
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(Twips(120), Twips(90), Twips(2760), Twips(300));
-    QFont heading = label->font();
-    heading.setBold(true);
-    heading.setPointSizeF(heading.pointSizeF() * 1.15);
-    label->setFont(heading);
-
-    auto* frame = new QGroupBox("Correct Color Combination", this);
-    frame->setObjectName("Frame1");
-    frame->setGeometry(Twips(120), Twips(420), Twips(2760), Twips(960));
+    m_heading = new QLabel("Correct Combination", this);
+    m_heading->setObjectName("Label1");
+    m_heading->setAlignment(Qt::AlignCenter);
+    m_frame = new QGroupBox("Correct Color Combination", this);
+    m_frame->setObjectName("Frame1");
     for (int j = 0; j < 6; ++j) {
-        auto* hole = new ImageControl(frame);
+        auto* hole = new ImageControl(m_frame);
         hole->setObjectName(QStringLiteral("Image1_%1").arg(j));
-        hole->setGeometry(Twips(240 + 360 * j), Twips(120 + 300), Twips(375), Twips(375));
         hole->setSpecialEffect(ImageControl::Effect::Raised);
         Image1[std::size_t(j)] = hole;
     }
-
     Command1 = new QPushButton("OK", this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(Twips(360), Twips(1560), Twips(1035), Twips(405));
     Command1->setDefault(true);
     Command2 = new QPushButton("Cancel", this);
     Command2->setObjectName("Command2");
-    Command2->setGeometry(Twips(1605), Twips(1560), Twips(1035), Twips(405));
     // Both buttons just close the window.
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    FitToBoard();
+}
+
+void Masterfrm::FitToBoard()
+{
+    const auto place = [](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(ZoomedTwips(left), ZoomedTwips(top), ZoomedTwips(width), ZoomedTwips(height));
+    };
+    setFont(ZoomedFont(m_normalFont));
+    setFixedSize(ZoomedTwips(3000), ZoomedTwips(2160));
+    place(m_heading, 120, 90, 2760, 300);
+    QFont heading = font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.15);
+    m_heading->setFont(heading);
+    place(m_frame, 120, 420, 2760, 960);
+    for (int j = 0; j < 6; ++j) {
+        place(Image1[std::size_t(j)], 240 + 360 * j, 120 + 300, 375, 375);
+        Image1[std::size_t(j)]->setZoom(BoardZoom());
+    }
+    place(Command1, 360, 1560, 1035, 405);
+    place(Command2, 1605, 1560, 1035, 405);
 }
 
 } // namespace tintrix

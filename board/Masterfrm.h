@@ -7,6 +7,8 @@
 #include <array>
 
 class ImageControl;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace tintrix {
@@ -19,6 +21,14 @@ public:
     std::array<ImageControl*, 6> Image1{}; // the secret's holes; beyond the level's holes an X
     QPushButton* Command1 = nullptr;        // "OK"
     QPushButton* Command2 = nullptr;        // "Cancel"
+
+    /** Sizes the window and its lettering to the board's present size. */
+    void FitToBoard();
+
+private:
+    QFont m_normalFont;
+    QLabel* m_heading = nullptr;
+    QGroupBox* m_frame = nullptr;
 };
 
 } // namespace tintrix

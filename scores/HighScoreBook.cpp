@@ -16,13 +16,17 @@ namespace tintrix {
 
 namespace {
 
-QString askName(QWidget* parent)
+std::optional<QString> askName(QWidget* parent)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, QStringLiteral("New High Score"),
-                                                 QStringLiteral("Enter your name (1-12 char)."),
-                                                 QLineEdit::Normal, QString(), &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("New High Score"));
+    dialog.setLabelText(QStringLiteral("Enter your name (1-12 char)."));
+    dialog.setTextValue(QString());
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    // OK and Cancel close the prompt; a prompt still open was left because the program ends.
+    if (dialog.isVisible())
+        return std::nullopt;
+    return ok ? dialog.textValue() : QString();
 }
 
 void showNotice(QWidget* parent, const QString& text)
@@ -101,7 +105,10 @@ void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
 
     QString answer;
     do {
-        answer = m_namePrompt(parent);
+        const std::optional<QString> given = m_namePrompt(parent);
+        if (!given)
+            return; // the player is leaving the game: nothing is recorded
+        answer = *given;
     } while (!NameFits(answer));
     const HighScoreEntry entry{score, TableName(answer), qint32(level)};
     m_unsaved.append(entry);

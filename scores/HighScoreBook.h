@@ -10,6 +10,7 @@
 
 // Std
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -23,8 +24,9 @@ class HighScoreStore;
  *  goes to the per-user data folder instead, which is then read first. */
 class HighScoreBook {
 public:
-    /** Asks the player's name once; returns the answer, empty for Cancel. */
-    using NamePrompt = std::function<QString(QWidget* parent)>;
+    /** Asks the player's name once; returns the answer, empty for Cancel, nothing when the
+     *  program ends while it asks. */
+    using NamePrompt = std::function<std::optional<QString>(QWidget* parent)>;
     /** Tells the player something about where the scores are kept. */
     using Notice = std::function<void(QWidget* parent, const QString& text)>;
 

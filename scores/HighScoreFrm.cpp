@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HighScoreFrm.h"
 
-#include "Twips.h"
+#include "Zoom.h"
 
 // Qt
 #include <QFontMetrics>
@@ -69,7 +69,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(left, top, Twips(kButtonWidth), Twips(kButtonHeight));
+    b->setGeometry(left, top, ZoomedTwips(kButtonWidth), ZoomedTwips(kButtonHeight));
     return b;
 }
 
@@ -91,19 +91,21 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
 {
     setObjectName(QStringLiteral("HighScoreFrm"));
     setWindowTitle(QStringLiteral("Top Scores"));
+    // The window follows the board's size.
+    setFont(ZoomedFont(font()));
 
     const QFontMetrics metrics = fontMetrics();
     const QSize number = widestNumber(metrics);
-    const int scoreWidth = std::max(Twips(kScoreMinWidth), number.width());
-    const int levelLeft = Twips(kScoreLeft) + scoreWidth + Twips(kLevelGap);
+    const int scoreWidth = std::max(ZoomedTwips(kScoreMinWidth), number.width());
+    const int levelLeft = ZoomedTwips(kScoreLeft) + scoreWidth + ZoomedTwips(kLevelGap);
     const QString levelPrefix = QStringLiteral("LEVEL ");
-    const int levelWidth = std::max(Twips(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
-    const int width = std::max(Twips(kMinWidth), levelLeft + levelWidth + Twips(kRightMargin));
-    const int rowHeight = std::max(Twips(kRowHeight), number.height());
-    const int rowStep = std::max(Twips(kRowStep), rowHeight + Twips(kRowStep - kRowHeight));
-    const Rows rows{Twips(kFirstRowTop), rowStep, rowHeight};
-    const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + Twips(kButtonsGap);
-    setFixedSize(width, buttonsTop + Twips(kButtonHeight) + Twips(kBottomMargin));
+    const int levelWidth = std::max(ZoomedTwips(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
+    const int width = std::max(ZoomedTwips(kMinWidth), levelLeft + levelWidth + ZoomedTwips(kRightMargin));
+    const int rowHeight = std::max(ZoomedTwips(kRowHeight), number.height());
+    const int rowStep = std::max(ZoomedTwips(kRowStep), rowHeight + ZoomedTwips(kRowStep - kRowHeight));
+    const Rows rows{ZoomedTwips(kFirstRowTop), rowStep, rowHeight};
+    const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + ZoomedTwips(kButtonsGap);
+    setFixedSize(width, buttonsTop + ZoomedTwips(kButtonHeight) + ZoomedTwips(kBottomMargin));
 
     auto* heading = new QLabel(QStringLiteral("TOP PLAYERS"), this);
     heading->setObjectName(QStringLiteral("lblTitle"));
@@ -113,10 +115,10 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 1.5);
     heading->setFont(font);
-    heading->setGeometry(0, Twips(180), width, Twips(420));
+    heading->setGeometry(0, ZoomedTwips(180), width, ZoomedTwips(420));
 
-    placeLabels(this, NameLbl, QStringLiteral("NameLbl"), rows, Twips(kNameLeft), Twips(kNameWidth), Qt::AlignLeft);
-    placeLabels(this, ScoreLbl, QStringLiteral("ScoreLbl"), rows, Twips(kScoreLeft), scoreWidth, Qt::AlignRight);
+    placeLabels(this, NameLbl, QStringLiteral("NameLbl"), rows, ZoomedTwips(kNameLeft), ZoomedTwips(kNameWidth), Qt::AlignLeft);
+    placeLabels(this, ScoreLbl, QStringLiteral("ScoreLbl"), rows, ZoomedTwips(kScoreLeft), scoreWidth, Qt::AlignRight);
     placeLabels(this, LevelTxt, QStringLiteral("LevelTxt"), rows, levelLeft, levelWidth, Qt::AlignLeft);
     // Places beyond the filled ones stay blank.
     for (int i = 1; i <= table.HighScoreCount; ++i) {
@@ -126,9 +128,9 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
         LevelTxt[i]->setText(levelPrefix + QString::number(entry.Level));
     }
 
-    const int buttonsLeft = (width - 2 * Twips(kButtonWidth) - Twips(kButtonGap)) / 2;
+    const int buttonsLeft = (width - 2 * ZoomedTwips(kButtonWidth) - ZoomedTwips(kButtonGap)) / 2;
     Command1 = button(this, "Command1", QStringLiteral("OK"), buttonsLeft, buttonsTop);
-    Command2 = button(this, "Command2", QStringLiteral("Cancel"), buttonsLeft + Twips(kButtonWidth) + Twips(kButtonGap),
+    Command2 = button(this, "Command2", QStringLiteral("Cancel"), buttonsLeft + ZoomedTwips(kButtonWidth) + ZoomedTwips(kButtonGap),
                       buttonsTop);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);

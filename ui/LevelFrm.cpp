@@ -3,7 +3,7 @@
 
 #include "ModalLoop.h"
 #include "TimeScale.h"
-#include "Twips.h"
+#include "Zoom.h"
 
 // Qt
 #include <QCloseEvent>
@@ -47,7 +47,7 @@ QFont BannerFont(double pointSize, bool bold)
     QFont font;
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * BoardZoom());
     font.setBold(bold);
     return font;
 }
@@ -81,7 +81,7 @@ QLabel* NewLine(QWidget* parent, const char* name, QRect twips, const QFont& fon
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    label->setGeometry(ZoomedTwips(twips.x()), ZoomedTwips(twips.y()), ZoomedTwips(twips.width()), ZoomedTwips(twips.height()));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setFont(font);
@@ -99,11 +99,11 @@ LevelFrm::LevelFrm(QWidget* boardWindow)
     setObjectName("LevelFrm");
     setWindowTitle(" ");
     setModal(true);
-    setFixedSize(Twips(3615), Twips(1215));
+    setFixedSize(ZoomedTwips(3615), ZoomedTwips(1215));
 
     auto* picture1 = new BannerPicture(this);
     picture1->setObjectName("Picture1");
-    picture1->setGeometry(0, 0, Twips(3615), Twips(1215));
+    picture1->setGeometry(0, 0, ZoomedTwips(3615), ZoomedTwips(1215));
 
     Label1 = NewLine(picture1, "Label1", {120, 120, 3375, 375}, BannerFont(12, true), QColor(250, 208, 90));
     Label2 = NewLine(picture1, "Label2", {120, 600, 3375, 495}, BannerFont(9.75, false), QColor(246, 232, 204));

@@ -50,9 +50,10 @@ inline void AnswerBoardModal(QWidget* modal, ModalLog& log)
         if (!opened("reveal"))
             QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-        opened("name");
-        input->setTextValue(log.nameAnswer);
-        QTimer::singleShot(0, input, &QDialog::accept);
+        if (!opened("name")) {
+            input->setTextValue(log.nameAnswer);
+            QTimer::singleShot(0, input, &QDialog::accept);
+        }
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         if (box->text() == "Exit Tintrix?") {
             opened("exit");

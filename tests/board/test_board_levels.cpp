@@ -173,6 +173,21 @@ private slots:
         // The pictures are drawn for the size (a peg is 40 pixels at 1x), not stretched.
         const QPixmap peg = fx.img("ColSelect_0")->picture();
         QCOMPARE(peg.size() / peg.devicePixelRatio(), QSize(px(600), px(600)));
+
+        // The banner and the reveal window follow the board.
+        QSize banner, reveal;
+        fx.log.onOpen = [&](QWidget* w) {
+            if (qobject_cast<LevelFrm*>(w) && banner.isEmpty())
+                banner = w->size();
+            if (qobject_cast<Masterfrm*>(w))
+                reveal = w->size();
+            return false;
+        };
+        fx.newGame();
+        fx.act("EndGame")->trigger();
+        fx.settle();
+        QCOMPARE(banner, QSize(px(3615), px(1215)));
+        QCOMPARE(reveal, QSize(px(3000), px(2160)));
     }
 
     // The size is remembered under its own key; Ctrl+0 returns to the normal size.
