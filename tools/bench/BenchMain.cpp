@@ -13,6 +13,7 @@
 #include "PegClock.h"
 #include "Startup.h"
 #include "SystemAudio.h"
+#include "GameSound.h"
 #include "TimeScale.h"
 
 // Qt
@@ -53,6 +54,18 @@ void pump(int ms)
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(std::max<qint64>(1, deadline.remainingTime())));
+}
+
+/** Processes events until the board rests: no check running, no window over it. */
+void settle(const Form1& board)
+{
+    QDeadlineTimer deadline(60000);
+    auto resting = [&board] {
+        const Phase p = board.game().phase();
+        return !QApplication::activeModalWidget() && (p == Phase::Playing || p == Phase::Idle);
+    };
+    while (!resting() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 }
 
 /** Answers the modal windows a tournament opens, as a player would: OK on the reveal window,
@@ -122,7 +135,7 @@ public:
     /** Puts colours (numbers 1..ColorCount, one per hole) into the current row. */
     void enterRow(const std::vector<int>& colours)
     {
-        const int rowNumber = 12 - board->state().CurrentRow;
+        const int rowNumber = 12 - board->game().state().CurrentRow;
         for (std::size_t hole = 0; hole < colours.size(); ++hole) {
             board->ColSelect_Click(colours[hole] - 1);
             board->Row_Click(rowNumber, int(hole));
@@ -131,23 +144,22 @@ public:
 
     [[nodiscard]] std::vector<int> secret() const
     {
-        std::vector<int> colours;
-        for (const Piece& p : board->state().MasterPieces)
-            colours.push_back(p.Color);
-        return colours;
+        return board->game().secret();
     }
 
     /** Wins the current level: one wrong row (the secret rotated), then the secret. */
     void playLevel()
     {
-        const int level = board->state().CurrentLevel;
+        const int level = board->game().state().CurrentLevel;
         std::vector<int> guess = secret();
         std::rotate(guess.begin(), guess.begin() + 1, guess.end());
         enterRow(guess);
         board->Image2_Click();
-        if (board->state().CurrentLevel == level && board->EndGame->isEnabled()) {
+        settle(*board);
+        if (board->game().state().CurrentLevel == level && board->game().running()) {
             enterRow(secret());
             board->Image2_Click();
+            settle(*board);
         }
     }
 
@@ -159,7 +171,7 @@ private:
 
 void setMusic(Form1& board, bool on)
 {
-    QAction* item = on ? board.MusicOn : board.MusicOff;
+    QAction* item = board.findChild<QAction*>(on ? "MusicOn" : "MusicOff");
     if (!item->isChecked())
         item->trigger();
 }
@@ -173,15 +185,18 @@ int runMemory(int levels, double timeScale)
     Game game(timeScale, timeScale);
     setMusic(*game.board, true);
     game.board->Tournament_Click();
+    settle(*game.board);
     const qint64 musicStart = game.audio().midi().position();
     int played = 0;
-    while (played < levels && game.board->EndGame->isEnabled()) {
+    while (played < levels && game.board->game().running()) {
         game.playLevel();
         ++played;
     }
     const qint64 musicEnd = game.audio().midi().position();
-    if (game.board->EndGame->isEnabled())
-        game.board->EndGame->trigger();
+    if (game.board->game().running()) {
+        game.board->EndGame_Click();
+        settle(*game.board);
+    }
     pump(200);
 
     rusage usage{};
@@ -207,17 +222,19 @@ int runPegs(int checks)
     // Reach the first six-hole level quickly, then check at the game's real pace.
     SetTimeScale(0.02);
     board.Tournament_Click();
-    while (board.state().LastHoleIndex + 1 < 6 && board.EndGame->isEnabled())
+    settle(board);
+    while (board.game().state().LastHoleIndex + 1 < 6 && board.game().running())
         game.playLevel();
     SetTimeScale(1.0);
     pump(500);
-    if (board.state().LastHoleIndex + 1 != 6) {
+    if (board.game().state().LastHoleIndex + 1 != 6) {
         std::printf("error no six-hole level reached\n");
         return 1;
     }
 
-    const QRect bar = board.StatusBar1->rect();
-    const QPoint origin = board.StatusBar1->mapToGlobal(QPoint(bar.width() / 4, bar.height() / 2));
+    const QWidget* status = board.findChild<QStatusBar*>("StatusBar1");
+    const QRect bar = status->rect();
+    const QPoint origin = status->mapToGlobal(QPoint(bar.width() / 4, bar.height() / 2));
     std::vector<double> latencies;
     int unanswered = 0;
     for (int k = 1; k <= checks; ++k) {
@@ -233,6 +250,8 @@ int runPegs(int checks)
         game.audio().pegs.clear();
         const Clock::time_point clicked = Clock::now();
         board.Image2_Click();
+        // The pegs drop on the board's timer while the window keeps answering the pointer.
+        settle(board);
         const std::vector<Clock::time_point> pegs = game.audio().pegs;
         // No more moves; the window answers the last ones while events run.
         probe.finish();
