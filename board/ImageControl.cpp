@@ -17,6 +17,9 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 
 void ImageControl::setPicture(const QPixmap& picture)
 {
+    // The board shows its whole state after every move: repaint only what changes.
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
     m_picture = picture;
     update();
 }
@@ -31,6 +34,8 @@ void ImageControl::setCursorMark(bool marked)
 
 void ImageControl::setBorderStyle(Border border)
 {
+    if (border == m_border && (border != Border::Single || m_effect == Effect::Flat))
+        return;
     m_border = border;
     if (border == Border::Single)
         m_effect = Effect::Flat;
@@ -39,6 +44,8 @@ void ImageControl::setBorderStyle(Border border)
 
 void ImageControl::setSpecialEffect(Effect effect)
 {
+    if (effect == m_effect && (effect == Effect::Flat || m_border == Border::None))
+        return;
     m_effect = effect;
     if (effect != Effect::Flat)
         m_border = Border::None;
