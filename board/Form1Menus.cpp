@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menus: styles, colour bar, sound, music, help, about, high scores and leaving.
+// The menus: the menu tree, styles, colour bar, sound, music, help, about, high scores and leaving.
 #include "Form1.h"
 
 // own
 #include "AppInfo.h"
 #include "BoardLayout.h"
 #include "HelpWindow.h"
+#include "LevelCatalogue.h"
 #include "PicFrm.h"
 #include "Preferences.h"
 #include "frmAbout.h"
@@ -13,9 +14,86 @@
 // Qt
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 
 namespace tintrix {
+
+// ---------------------------------------------------------------------------------------------
+// The menu tree
+
+void Form1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    // A checked item is switched by its handler alone: undo Qt's own toggle before the handler
+    // reads the check marks, which are the live preferences.
+    auto addChoice = [this](QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+            action->setChecked(!checked);
+            (this->*handler)();
+        });
+        return action;
+    };
+
+    QMenu* fileMenu = bar->addMenu("&File");
+    fileMenu->setObjectName("FileMenu");
+    Tournament = addItem(fileMenu, "Tournament", "New Game", &Form1::Tournament_Click);
+    EndGame = addItem(fileMenu, "EndGame", "End Game", &Form1::EndGame_Click);
+    EndGame->setEnabled(false);
+    fileMenu->addSeparator()->setObjectName("b1");
+    HighScores = addItem(fileMenu, "HighScores", "High Scores", &Form1::HighScores_Click);
+    fileMenu->addSeparator()->setObjectName("b9");
+    ExitGame = addItem(fileMenu, "ExitGame", "Exit", &Form1::ExitGame_Click);
+
+    // The level commands are run by the game itself; their menu is never shown.
+    Levels = new QMenu("&Level", this);
+    Levels->setObjectName("Levels");
+    for (const LevelSpec& level : kLevelCatalogue) {
+        QAction* action = Levels->addAction(QString::fromLatin1(level.MenuCaption.data(), qsizetype(level.MenuCaption.size())));
+        action->setObjectName(QString::fromLatin1(level.Command.data(), qsizetype(level.Command.size())));
+        const int row = level.Level;
+        connect(action, &QAction::triggered, this, [this, row] { OpenLevel(row); });
+    }
+
+    QMenu* prefMenu = bar->addMenu("&Preferences");
+    prefMenu->setObjectName("PrefMenu");
+    Style = prefMenu->addMenu("Style");
+    Style->setObjectName("Style");
+    Swirl = addChoice(Style, "Swirl", "Swirl", &Form1::Swirl_Click);
+    Stone = addChoice(Style, "Stone", "Stone", &Form1::Stone_Click);
+    Ice = addChoice(Style, "Ice", "Ice", &Form1::Ice_Click);
+    Cocktail = addChoice(Style, "Cocktail", "Cocktail", &Form1::Cocktail_Click);
+    prefMenu->addSeparator()->setObjectName("b12");
+    QMenu* soundMenu = prefMenu->addMenu("Sound");
+    soundMenu->setObjectName("SoundMenu");
+    SoundOn = addChoice(soundMenu, "SoundOn", "On", &Form1::SoundOn_Click);
+    SoundOff = addChoice(soundMenu, "SoundOff", "Off", &Form1::SoundOff_Click);
+    prefMenu->addSeparator()->setObjectName("b14");
+    QMenu* music = prefMenu->addMenu("Music");
+    music->setObjectName("Music");
+    MusicOn = addChoice(music, "MusicOn", "On", &Form1::MusicOn_Click);
+    MusicOff = addChoice(music, "MusicOff", "Off", &Form1::MusicOff_Click);
+    prefMenu->addSeparator()->setObjectName("b15");
+    QMenu* colorBar = prefMenu->addMenu("Color Bar");
+    colorBar->setObjectName("ColorBar");
+    ShowColorBar = addChoice(colorBar, "ShowColorBar", "Show", &Form1::ShowColorBar_Click);
+    HideColorBar = addChoice(colorBar, "HideColorBar", "Hide", &Form1::HideColorBar_Click);
+
+    QMenu* helpMenu = bar->addMenu("&Help");
+    helpMenu->setObjectName("HelpMnu");
+    help = addItem(helpMenu, "help", "Tintrix Help", &Form1::help_Click);
+    helpMenu->addSeparator()->setObjectName("b2");
+    AboutMe = addItem(helpMenu, "AboutMe", "About Tintrix", &Form1::AboutMe_Click);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Style
