@@ -129,6 +129,15 @@ private:
     void renderAccessibleTexts();
     void showColourInPanel(int colour);
 
+    // Screen readers (Form1Access.cpp): roles, the focus that follows play, spoken results.
+    void buildAccessibility();
+    void renderFocus();
+    void renderBoardName();
+    /** After a key put a peg into hole `hole`: says so with the next focus, which moves on to
+     *  the cursor's hole or, when the cursor stayed, between that hole and the check button. */
+    void spokenPlacement(int hole);
+    [[nodiscard]] QString resultText(int checkedRow, CheckEnd end) const;
+
     // Turn flow (Form1Turn.cpp).
     void NextLevel();
     void afterCheck();
@@ -167,6 +176,10 @@ private:
     int m_heightTwips = 0;
     std::vector<std::function<void()>> m_deferredCommands; // New Game or End Game chosen during a check
     bool m_exiting = false;    // the player confirmed Exit
+    bool m_keyboardUsed = false; // the cursor frame shows once the keyboard has played
+    QString m_spokenResult;    // what just happened in words, spoken with the next focus
+    bool m_focusOnCheck = false; // a placement that left the cursor: the focus goes to Check
+    bool m_resultInStatusBar = false; // a won or lost level: the status bar holds the result
 
     // Controls.
     QWidget* FieldBox1 = nullptr;  // guess rows
