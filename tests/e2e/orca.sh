@@ -206,6 +206,24 @@ expect 'Place 1: BLIND, score [0-9]+, level 2' 15 "$mark"
 key Escape
 sleep 1
 
+# The help window: its topic list and the page shown; the about box.
+mark=$(log_mark)
+key F1
+expect 'Tintrix Help' 15 "$mark"
+expect 'List with [0-9]+ items' 15 "$mark"
+sleep 0.5
+key Down
+expect '^How to Play' 15 "$mark"
+key Escape
+mark=$(log_mark)
+key alt+h
+sleep 0.5
+key Up Return
+expect 'About Tintrix dialog Tintrix, Version [0-9]+\.[0-9]+\.[0-9]+' 15 "$mark"
+sleep 1
+key Return
+sleep 1
+
 # Leaving: the question is spoken, Yes ends the program.
 mark=$(log_mark)
 key ctrl+q
