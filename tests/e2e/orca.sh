@@ -43,8 +43,12 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$ATSPI_LAUNCHER" --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
 ATSPI_PID=$!
 ORCA_PID=""
+# Orca takes a few seconds to shut down.
 stop_orca() {
-    e2e_stop "$ORCA_PID"
+    if [ -n "$ORCA_PID" ] && kill "$ORCA_PID" 2>/dev/null; then
+        e2e_until 10 eval '! kill -0 "$ORCA_PID" 2>/dev/null' || kill -9 "$ORCA_PID" 2>/dev/null || true
+        wait "$ORCA_PID" 2>/dev/null || true
+    fi
     e2e_stop "$ATSPI_PID"
 }
 trap 'st=$?; stop_orca; set +e; (exit $st); e2e_cleanup' EXIT
