@@ -2,12 +2,15 @@
 // The program: start-up, then the board window's events until the player leaves.
 #include "Form1.h"
 #include "GameSound.h"
+#include "Secret.h"
 #include "Startup.h"
 #include "SystemAudio.h"
 
 // Qt
 #include <QApplication>
 #include <QIcon>
+
+#include <memory>
 
 namespace {
 
@@ -32,9 +35,17 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(":/pictures/tintrix-256.png"));
     const QString programFolder = QApplication::applicationDirPath();
 
-    const tintrix::Program program = tintrix::Main(programFolder, [&programFolder] {
-        return tintrix::CreateSystemAudio(tintrix::EffectFiles(programFolder));
-    });
+    // Test seam: TINTRIX_TEST_SEED fixes the secrets, so that a scripted player can replay a
+    // game it has seen. Unset, the board draws them from its clock-seeded generator.
+    std::function<float()> random;
+    bool seeded = false;
+    const qulonglong seed = qEnvironmentVariable("TINTRIX_TEST_SEED").toULongLong(&seeded);
+    if (seeded)
+        random = [generator = std::make_shared<tintrix::RandomGenerator>(seed)] { return generator->next(); };
+
+    const tintrix::Program program = tintrix::Main(
+        programFolder, [&programFolder] { return tintrix::CreateSystemAudio(tintrix::EffectFiles(programFolder)); }, {},
+        std::move(random));
     // Leaving ends every event loop at once, the modal ones included.
     QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, [] { QApplication::exit(0); });
     return app.exec();

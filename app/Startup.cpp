@@ -3,6 +3,7 @@
 
 // own
 #include "AudioBackend.h"
+#include "BoardAccessible.h"
 #include "Form1.h"
 #include "GameSound.h"
 #include "HighScoreBook.h"
@@ -53,6 +54,7 @@ Program Main(const QString& programFolder, const std::function<std::unique_ptr<A
 
     program.audio = makeAudio();
     program.sound = std::make_unique<GameSound>(*program.audio, programFolder, ScaledMs(1000));
+    InstallBoardAccessibility();
     program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(random)});
     Wire(program);
     done("board loaded");

@@ -134,6 +134,15 @@ private:
     void renderAccessibleTexts();
     void showColourInPanel(int colour);
 
+    // Screen readers (Form1Access.cpp): roles, the focus that follows play, spoken results.
+    void buildAccessibility();
+    void renderFocus();
+    void renderBoardName();
+    /** After a key put a peg into hole `hole`: says so with the next focus, which moves on to
+     *  the cursor's hole or, when the cursor stayed, between that hole and the check button. */
+    void spokenPlacement(int hole);
+    [[nodiscard]] QString resultText(int checkedRow, CheckEnd end) const;
+
     // Turn flow (Form1Turn.cpp).
     void NextLevel();
     void afterCheck();
@@ -186,6 +195,10 @@ private:
     bool m_exiting = false;    // the player confirmed Exit
     ImageControl* m_dragSource = nullptr; // the control a drag started from
     QLabel* m_dragPeg = nullptr;          // the dragged peg's picture, following the pointer
+    bool m_keyboardUsed = false; // the cursor frame shows once the keyboard has played
+    QString m_spokenResult;    // what just happened in words, spoken with the next focus
+    bool m_focusOnCheck = false; // a placement that left the cursor: the focus goes to Check
+    bool m_resultInStatusBar = false; // a won or lost level: the status bar holds the result
 
     // Controls.
     QWidget* FieldBox1 = nullptr;  // guess rows

@@ -118,6 +118,7 @@ void Form1::buildKeyboard()
 
     centralWidget()->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(centralWidget());
+    buildAccessibility();
 }
 
 void Form1::ZoomIn_Click() { setZoom(BoardZoom() + kZoomStep, true); }
@@ -137,6 +138,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
     }
     const GameState& s = m_game.state();
     const int key = event->key();
+    m_keyboardUsed = true;
     const int holes = s.LastHoleIndex + 1;
     const int cursor = s.CursorHole;
     if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
@@ -146,6 +148,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
                        : key == Qt::Key_Home  ? 0
                                               : holes - 1;
         m_game.SetCursor(to);
+        m_focusOnCheck = false;
         render();
     } else if (key >= Qt::Key_1 && key <= Qt::Key_8) {
         // A colour key is a pick on the upper bar followed by a click on the cursor's hole.
@@ -155,10 +158,13 @@ void Form1::keyPressEvent(QKeyEvent* event)
         ColSelect_Click(index);
         Row_Click(12 - s.CurrentRow, cursor);
         m_game.SetCursor(std::min(cursor + 1, holes - 1));
+        spokenPlacement(cursor);
         render();
     } else if (key == Qt::Key_0 || key == Qt::Key_Period) {
         // The cursor's hole clicked as it is: places the colour in hand or copies the row above.
         Row_Click(12 - s.CurrentRow, cursor);
+        spokenPlacement(cursor);
+        render();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         Image2_Click();
     } else {

@@ -68,9 +68,11 @@ void Form1::Timer1_Timer()
 
 void Form1::afterCheck()
 {
+    const int checkedRow = m_game.state().CurrentRow;
     const std::optional<CheckEnd> end = m_game.FinishCheck();
     if (!end)
         return;
+    m_spokenResult = resultText(checkedRow, *end);
     if (m_game.state().GameWon)
         PlayEffect(SoundCue::Gling);
     render();
@@ -122,6 +124,7 @@ void Form1::Tournament_Click()
     StartMusic();
     // The pictures are loaded again as they are needed.
     Pictures->Unload();
+    renderBoardName();
     NextLevel();
 }
 

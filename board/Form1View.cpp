@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 // own
+#include "BoardAccessible.h"
 #include "Describe.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
@@ -13,6 +14,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+
+#include <utility>
 
 namespace tintrix {
 
@@ -28,6 +31,8 @@ void Form1::render()
 
     renderHoles();
     renderDragSources();
+    // Names first: the focus may move while the containers are enabled or disabled below.
+    renderAccessibleTexts();
 
     // The check button stands beside the current row; it and the board take input only
     // while a row is being filled.
@@ -46,7 +51,7 @@ void Form1::render()
         Panels[3]->setText(s.DuplicatesAllowed ? QStringLiteral("Duplicates = True") : QStringLiteral("Duplicates = False"));
     }
     showColourInPanel(m_panelColour);
-    renderAccessibleTexts();
+    renderFocus();
 }
 
 void Form1::renderHoles()
@@ -67,7 +72,7 @@ void Form1::renderHoles()
                 guess->setSpecialEffect(ImageControl::Effect::Raised);
                 guess->setPicture(Pictures->pegPicture(colour));
             }
-            guess->setCursorMark(keyboard && used && row == s.CurrentRow && j == s.CursorHole);
+            guess->setCursorMark(keyboard && m_keyboardUsed && used && row == s.CurrentRow && j == s.CursorHole);
 
             const Peg peg = used ? s.Feedback(row, j) : Peg::None;
             if (peg == Peg::None) {
@@ -115,38 +120,60 @@ void Form1::showColourInPanel(int colour)
 void Form1::renderAccessibleTexts()
 {
     const GameState& s = m_game.state();
+    const bool playing = m_game.phase() == Phase::Playing;
+    // What just happened is spoken once, with the hole or button the focus moves to next.
+    const QString result = playing ? std::exchange(m_spokenResult, {}) : QString();
+    const QString prefix = result.isEmpty() ? QString() : result + QLatin1Char(' ');
     for (int row = 0; row < kMaxRows; ++row) {
         for (int j = 0; j < kMaxHoles; ++j) {
             ImageControl* guess = guessHole(row, j);
             ImageControl* clue = clueHole(row, j);
             if (!s.GuessPieces.contains(row, j)) {
-                guess->setAccessibleName({});
-                clue->setAccessibleName({});
+                SetAccessibleName(guess, {});
+                SetAccessibleName(clue, {});
                 continue;
             }
-            guess->setAccessibleName(QStringLiteral("Row %1, hole %2").arg(row + 1).arg(j + 1));
-            guess->setAccessibleDescription(Text(HoleText(s, row, j)));
-            clue->setAccessibleName(QStringLiteral("Row %1, feedback %2").arg(row + 1).arg(j + 1));
-            clue->setAccessibleDescription(Text(PegText(s.Feedback(row, j))));
+            const bool cursor = playing && !m_focusOnCheck && row == s.CurrentRow && j == s.CursorHole;
+            const QString hole = QStringLiteral("Row %1, hole %2, ").arg(row + 1).arg(j + 1) + Text(HoleText(s, row, j));
+            SetAccessibleName(guess, cursor ? prefix + hole : hole);
+            SetAccessibleDescription(guess, {});
+            SetAccessibleName(clue, QStringLiteral("Row %1, feedback %2, ").arg(row + 1).arg(j + 1) + Text(PegText(s.Feedback(row, j))));
+            SetAccessibleDescription(clue, {});
         }
     }
     for (int i = 0; i < kMaxColors; ++i) {
         for (auto* bar : {&ColSelect, &ColSelect2}) {
             ImageControl* entry = (*bar)[std::size_t(i)];
-            entry->setAccessibleName(QStringLiteral("Colour %1").arg(i + 1));
-            entry->setAccessibleDescription(Text(ColourName(i + 1)) + (i < s.ColorCount ? QString() : QStringLiteral(", not in play")));
+            SetAccessibleName(entry, QStringLiteral("Colour %1, ").arg(i + 1) + Text(ColourName(i + 1)));
+            SetAccessibleDescription(entry, i < s.ColorCount ? QString() : QStringLiteral("not in play"));
+            SetAccessibleChecked(entry, s.ColorInHand && s.SelectedColor == i);
         }
     }
     for (ImageControl* undo : {Undo1, Undo2}) {
-        undo->setAccessibleName("Clear Row");
-        undo->setAccessibleDescription("Takes back every peg of the current row");
+        SetAccessibleName(undo, "Clear Row");
+        SetAccessibleDescription(undo, "Takes back every peg of the current row");
     }
     for (ImageControl* redo : {Redo1, Redo2}) {
-        redo->setAccessibleName("Redo Last Row");
-        redo->setAccessibleDescription("Copies the row above into the current row");
+        SetAccessibleName(redo, "Redo Last Row");
+        SetAccessibleDescription(redo, "Copies the row above into the current row");
     }
-    Image2->setAccessibleName("Check");
-    Image2->setAccessibleDescription(QStringLiteral("Checks row %1").arg(s.CurrentRow + 1));
+    // The check button reads the row it checks.
+    std::vector<int> row(std::size_t(s.LastHoleIndex + 1), 0);
+    if (s.GuessPieces.contains(s.CurrentRow, 0))
+        row = ColorsOf(s.GuessPieces.row(s.CurrentRow));
+    SetAccessibleName(Image2, (playing && m_focusOnCheck ? prefix : QString()) + QStringLiteral("Check row %1: ").arg(s.CurrentRow + 1) +
+                                  Text(ColoursText(row)));
+    SetAccessibleDescription(Image2, QStringLiteral("Scores the current row"));
+
+    // The reveal window tells the secret in words.
+    const std::vector<int> secret = m_game.secret();
+    for (int j = 0; j < kMaxHoles; ++j) {
+        ImageControl* hole = MasterWindow->Image1[std::size_t(j)];
+        SetAccessibleName(hole, j < int(secret.size()) ? QStringLiteral("Peg %1, ").arg(j + 1) + Text(ColourName(secret[std::size_t(j)]))
+                                                        : QStringLiteral("Not used"));
+    }
+    SetAccessibleName(MasterWindow, QStringLiteral("Correct combination: ") + Text(ColoursText(secret)));
+    renderBoardName();
 }
 
 } // namespace tintrix

@@ -79,6 +79,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("helpTopics"));
+    m_topicList->setAccessibleName(QStringLiteral("Help topics"));
     m_topicList->setSpacing(2);
     m_page = new QTextBrowser;
     m_page->setObjectName(QStringLiteral("helpPage"));
@@ -211,6 +212,7 @@ void HelpWindow::onTopicChanged(int row)
     if (row < 0 || row >= m_topics.size())
         return;
     m_page->setHtml(m_topics[row].body);
+    m_page->setAccessibleName(m_topics[row].title);
 }
 
 void HelpWindow::onLinkClicked(const QUrl& url)

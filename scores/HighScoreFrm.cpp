@@ -126,7 +126,14 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
         NameLbl[i]->setText(entry.Name);
         ScoreLbl[i]->setText(QString::number(entry.Score));
         LevelTxt[i]->setText(levelPrefix + QString::number(entry.Level));
+        // A screen reader reads each place as one line.
+        NameLbl[i]->setAccessibleName(QStringLiteral("Place %1: %2, score %3, level %4").arg(i).arg(entry.Name).arg(entry.Score).arg(entry.Level));
+        ScoreLbl[i]->setAccessibleName(QStringLiteral("score %1").arg(entry.Score));
+        LevelTxt[i]->setAccessibleName(QStringLiteral("level %1").arg(entry.Level));
     }
+    setAccessibleDescription(table.HighScoreCount == 0   ? QStringLiteral("No scores yet")
+                             : table.HighScoreCount == 1 ? QStringLiteral("One player")
+                                                         : QStringLiteral("%1 players").arg(table.HighScoreCount));
 
     const int buttonsLeft = (width - 2 * ZoomedTwips(kButtonWidth) - ZoomedTwips(kButtonGap)) / 2;
     Command1 = button(this, "Command1", QStringLiteral("OK"), buttonsLeft, buttonsTop);

@@ -120,6 +120,9 @@ void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QStrin
     banner->setWindowModality(Qt::ApplicationModal);
     banner->Label1->setText(line1);
     banner->Label2->setText(line2);
+    // The window has no title; screen readers name it by its first line and read the second.
+    banner->setAccessibleName(line1);
+    banner->setAccessibleDescription(line2);
     connect(banner, &QDialog::finished, banner, [then = std::move(then)] {
         if (then)
             then();

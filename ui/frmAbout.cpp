@@ -83,6 +83,8 @@ void frmAbout::Form_Load()
                             .arg(version.minorVersion())
                             .arg(version.microVersion()));
     lblTitle->setText(title);
+    // Screen readers read the box's text as they open it.
+    setAccessibleDescription(title + QStringLiteral(", ") + lblVersion->text());
 }
 
 void frmAbout::cmdOK_Click()
