@@ -19,7 +19,7 @@ private slots:
     // the file afterwards, none lost to another copy's save.
     void copiesSavingAtOnceKeepAllEntries()
     {
-        for (int round = 0; round < 8; ++round) {
+        for (int round = 0; round < 4; ++round) {
             QTemporaryDir dir;
             const QString start = QString::number(QDateTime::currentMSecsSinceEpoch() + 300);
             QList<QProcess*> copies;
@@ -56,7 +56,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.path() + "/Hsl.hsl";
         qint32 best = 0;
-        for (int kill = 0; kill < 25; ++kill) {
+        for (int kill = 0; kill < 15; ++kill) {
             QProcess copy;
             copy.start(SCORES_WRITER, {"churn", dir.path()});
             QVERIFY(copy.waitForStarted());

@@ -4,6 +4,7 @@
 
 #include "AudioBackend.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace tintrix::test {
@@ -11,11 +12,17 @@ namespace tintrix::test {
 /** A MIDI player that keeps a log of calls and a position the test moves by hand. */
 class FakeMidi : public MidiEngine {
 public:
-    bool open(const QString& path) override;
+    bool open(const QString& path) override
+    {
+        calls << "open " + QFileInfo(path).fileName();
+        m_playing = false;
+        m_position = 0;
+        return m_open = openSucceeds;
+    }
     bool isOpen() const override { return m_open; }
-    void rewind() override;
-    void play() override;
-    void stop() override;
+    void rewind() override { calls << "rewind", m_position = 0; }
+    void play() override { calls << "play", m_playing = true; }
+    void stop() override { calls << "stop", m_playing = false; }
     bool isPlaying() const override { return m_playing; }
     qint64 length() const override { return m_open ? m_length : 0; }
     qint64 position() const override { return m_open ? m_position : 0; }
@@ -35,7 +42,7 @@ private:
 
 class RecordingAudio : public AudioBackend {
 public:
-    void playEffect(const QString& path) override;
+    void playEffect(const QString& path) override { effects << QFileInfo(path).fileName(); }
     MidiEngine& midi() override { return fakeMidi; }
 
     QStringList effects; ///< file names of the effects, in order ("Change.wav")

@@ -23,6 +23,8 @@ void PrepareTestEnvironment(double timeScale)
     QStandardPaths::setTestModeEnabled(true);
     SetTimeScale(timeScale);
     ClearSettings();
+    // The per-user data folder (high scores saved there) starts empty too.
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
 void ClearSettings()

@@ -10,7 +10,7 @@
 
 namespace tintrix::test {
 
-/** Settings in Qt's test mode (never the player's own), emptied, and timers 50 times faster.
+/** Settings and data in Qt's test mode (never the player's own), emptied, and timers 50 times faster.
  *  Call first in initTestCase. */
 void PrepareTestEnvironment(double timeScale = 0.02);
 

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The application shell: start-up order, the splash's own time, and the level banner that only
+// its timer closes.
+#include "Form1.h"
+#include "LevelFrm.h"
+#include "RecordingAudio.h"
+#include "Startup.h"
+#include "TestSupport.h"
+#include "TimeScale.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+using namespace tintrix;
+using namespace tintrix::test;
+
+class AppTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The splash has closed before the scores are read and before the board exists; the board
+    // then shows level 1 with nothing drawn or playing, and no score file appears.
+    void startUpStepsRunInOrder()
+    {
+        PrepareTestEnvironment();
+        ProgramFolder folder;
+        QStringList steps;
+        bool boardBeforeSplashClosed = true, splashOpenAtScores = true;
+        RecordingAudio* audio = nullptr;
+        const auto open = [](auto which) {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(), which);
+        };
+        Program program = Main(
+            folder.path(),
+            [&] {
+                auto made = std::make_unique<RecordingAudio>();
+                audio = made.get();
+                return made;
+            },
+            [&](const QString& step) {
+                steps << step;
+                if (step == "splash")
+                    boardBeforeSplashClosed = open([](QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; });
+                if (step == "high scores")
+                    splashOpenAtScores = open([](QWidget* w) { return qobject_cast<frmSplash*>(w) && w->isVisible(); });
+            });
+        QCOMPARE(steps, (QStringList{"splash", "high scores", "board loaded", "pictures", "level 1", "shown"}));
+        QVERIFY(!boardBeforeSplashClosed && !splashOpenAtScores);
+        QVERIFY(program.board->isVisible());
+        QCOMPARE(program.board->game().state().CurrentLevel, 1);
+        QCOMPARE(program.board->game().secret(), std::vector<int>(4, 0));
+        QVERIFY(audio && audio->fakeMidi.calls.isEmpty());
+        QVERIFY(!QFile::exists(QDir(folder.path()).filePath("Hsl.hsl")));
+    }
+
+    // Shown modally, the splash returns on its own after its (scaled) time; Escape does not
+    // cut it short.
+    void splashClosesItselfAfterItsTime()
+    {
+        PrepareTestEnvironment(0.05);
+        const int lifetime = ScaledMs(2700);
+        frmSplash splash(nullptr);
+        QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(splash.exec(), int(QDialog::Accepted));
+        QVERIFY2(clock.elapsed() >= lifetime * 9 / 10, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!splash.isVisible());
+    }
+
+    // A slow machine can let the splash's whole time pass before exec() runs its loop: a
+    // splash screen handles its pending events while it is being shown, so its timer closes
+    // it right there. exec() must still return, accepted.
+    void returnsWhenItsTimeRanOutBeforeTheLoop()
+    {
+        PrepareTestEnvironment(0.02);
+        frmSplash splash(nullptr);
+        QThread::msleep(ScaledMs(2700) + 20);
+        bool stuck = false;
+        QTimer::singleShot(3000, &splash, [&] { // frees a loop that missed the close
+            stuck = true;
+            splash.show();
+            splash.done(QDialog::Rejected);
+        });
+        QCOMPARE(splash.exec(), int(QDialog::Accepted));
+        QVERIFY(!stuck);
+        QVERIFY(!splash.isVisible());
+    }
+
+    // Clicks on the banner or its lines, Escape, Enter and the close box leave it open; it
+    // closes by itself after its time, and Announce calls back only then.
+    void bannerOnlyClosesByItself()
+    {
+        PrepareTestEnvironment(0.05);
+        QWidget board;
+        board.setGeometry(200, 150, 500, 400);
+        board.show();
+        QStringList closedEarlyBy;
+        QTimer::singleShot(0, this, [&] {
+            auto* banner = qobject_cast<LevelFrm*>(QApplication::activeModalWidget());
+            if (!banner)
+                return closedEarlyBy << "no banner", void();
+            const auto check = [&](const QString& what) {
+                QApplication::processEvents();
+                if (!banner->isVisible())
+                    closedEarlyBy << what;
+            };
+            QTest::mouseClick(banner, Qt::LeftButton);
+            check("a click on the banner");
+            QTest::mouseDClick(banner->Label2, Qt::LeftButton);
+            check("a double click on a line");
+            QTest::keyClick(banner, Qt::Key_Escape);
+            check("Escape");
+            QTest::keyClick(banner, Qt::Key_Return);
+            check("Enter");
+            banner->close();
+            check("the close box");
+        });
+        QElapsedTimer clock;
+        clock.start();
+        qint64 elapsed = -1;
+        LevelFrm::Announce(&board, "LEVEL 7", "5 SPACES, 6 COLORS, NO DUPLICATES", [&] { elapsed = clock.elapsed(); });
+        QVERIFY(QTest::qWaitFor([&] { return elapsed >= 0; }, 5000));
+        QVERIFY2(closedEarlyBy.isEmpty(), qPrintable(closedEarlyBy.join(", ")));
+        QVERIFY2(elapsed >= ScaledMs(3000) * 9 / 10, qPrintable(QString::number(elapsed)));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(AppTest)
+#include "test_app.moc"
