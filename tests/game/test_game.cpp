@@ -355,6 +355,20 @@ private slots:
         QCOMPARE(p.game.UndoRow(), Input::Changed);
         QCOMPARE(ColorsOf(p.s().GuessPieces.row(1)), Ints(4, 0));
         QVERIFY(p.s().ColorInHand); // undo leaves the colour in hand
+
+        // Dragged pegs: moved within the row (the hole left empty), copied from the row above,
+        // from and to every hole of the level, and nowhere else.
+        p.game.ClickHole(1); // the colour in hand, 1
+        QCOMPARE(p.game.MovePeg(1, 0), Input::Changed);
+        QCOMPARE(ColorsOf(p.s().GuessPieces.row(1)), (Ints{1, 0, 0, 0}));
+        QCOMPARE(p.game.MovePeg(1, 2), Input::Ignored); // an empty hole
+        QCOMPARE(p.game.MovePeg(0, 0), Input::Ignored);
+        QCOMPARE(p.game.MovePeg(0, 4), Input::Ignored);
+        QCOMPARE(p.game.CopyPeg(3, 3), Input::Changed);
+        QCOMPARE(p.s().GuessPieces(1, 3).Color, first[3]);
+        QCOMPARE(p.game.CopyPeg(4, 0), Input::Ignored);
+        QCOMPARE(p.game.CopyPeg(0, -1), Input::Ignored);
+        QCOMPARE(p.s().GuessPieces(0, 3).Color, first[3]); // the checked row never changes
     }
 
     // The level's last row: a miss loses and the ending is shown before anything new; a
