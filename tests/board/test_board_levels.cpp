@@ -26,32 +26,6 @@ private slots:
     void initTestCase() { PrepareTestEnvironment(); }
     void init() { ClearSettings(); }
 
-    // The worked layouts, with the bar hidden and shown.
-    void layoutExamples()
-    {
-        BoardFixture fx;
-        Form1& f = fx.f();
-        const int S = f.StatusBarHeightTwips();
-        QCOMPARE(f.WidthTwips(), 4680);
-        QCOMPARE(f.HeightTwips(), S + 4450);
-        QCOMPARE(geo(fx, "FieldBox1"), QRect(600, 360, 1700, 3260));
-        QCOMPARE(geo(fx, "FieldBox2"), QRect(2300, 360, 1580, 3260));
-        QCOMPARE(geo(fx, "ColorBox1"), QRect(720, 120, 2285, 375));
-        QCOMPARE(geo(fx, "DoBox1").x(), 3155);
-
-        f.OpenLevel(3);
-        QCOMPARE(geo(fx, "DoBox1").x(), 3455);
-        QCOMPARE(geo(fx, "DoBox2").x(), 3455);
-
-        fx.act("ShowColorBar")->trigger();
-        f.OpenLevel(18);
-        QCOMPARE(f.WidthTwips(), 5980);
-        QCOMPARE(f.HeightTwips(), S + 6450);
-        QCOMPARE(geo(fx, "FieldBox1").height(), 4700);
-        QCOMPARE(geo(fx, "ColorBox2").y(), 5250);
-        QCOMPARE(geo(fx, "DoBox2").y(), 5250);
-    }
-
     // Every catalogue row: the used holes, rows and colours are whole, the rest cut off.
     void everyLevelShowsExactlyItsHolesRowsAndColours_data()
     {
@@ -121,22 +95,6 @@ private slots:
             QVERIFY(areaHeight >= bar2.y() + 375);
         else
             QVERIFY(areaHeight <= bar2.y());
-    }
-
-    // Showing the bar adds exactly 600 twips at once; the next level keeps it.
-    void colourBarAddsSixHundredTwips()
-    {
-        BoardFixture fx;
-        Form1& f = fx.f();
-        const int hidden = f.HeightTwips();
-        const int hiddenArea = f.centralWidget()->height();
-        fx.act("ShowColorBar")->trigger();
-        QCOMPARE(f.HeightTwips(), hidden + 600);
-        QCOMPARE(f.centralWidget()->height(), hiddenArea + 40);
-        f.OpenLevel(1);
-        QCOMPARE(f.HeightTwips(), hidden + 600);
-        fx.act("HideColorBar")->trigger();
-        QCOMPARE(f.HeightTwips(), hidden);
     }
 
     // At 1x, 1.5x and 2x every container and hole stands at the layout's twips times the size,

@@ -248,28 +248,6 @@ private slots:
         QVERIFY(!QFile::exists(QDir(fx.folder.path()).filePath("Hsl.hsl")));
     }
 
-    // The keyboard plays a level: colour keys fill from the cursor, arrows move it, Return
-    // checks; keys do nothing between games.
-    void keyboardPlay()
-    {
-        BoardFixture fx;
-        QTest::keyClick(&fx.f(), Qt::Key_1);
-        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0);
-        fx.newGame();
-        const std::vector<int> secret = fx.secret();
-        QTest::keyClick(&fx.f(), Qt::Key_End);
-        QCOMPARE(fx.s().CursorHole, 3);
-        QVERIFY(fx.guessHole(0, 3)->cursorMark());
-        QTest::keyClick(&fx.f(), Qt::Key_Right); // wraps round
-        QCOMPARE(fx.s().CursorHole, 0);
-        for (int c : secret)
-            QTest::keyClick(&fx.f(), char('0' + c));
-        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), secret);
-        QTest::keyClick(&fx.f(), Qt::Key_Return);
-        fx.settle();
-        QCOMPARE(fx.s().CurrentLevel, 2);
-    }
-
     // Dragging with the mouse: a colour from a bar is a pick and a click, a peg of the current
     // row moves, a peg of the row above is copied; anywhere else, or between games, nothing.
     void dragAndDrop()
