@@ -167,22 +167,6 @@ private slots:
         const QRect field = again.find("FieldBox1")->geometry();
         QVERIFY(field.x() > int(std::lround(600 * BoardZoom() / 15))); // centred across the wider window
     }
-
-    // The hidden Level menu opens catalogue rows; unknown rows change nothing.
-    void levelMenuOpensRows()
-    {
-        BoardFixture fx;
-        const QList<QAction*> items = fx.menu("Levels")->actions();
-        QCOMPARE(items.size(), 18);
-        items[4]->trigger();
-        QCOMPARE(fx.s().ColorCount, 7);
-        QCOMPARE(fx.panel(3)->text(), QString("Duplicates = True"));
-        QCOMPARE(fx.panel(2)->text(), QString("Level 2"));
-        const int level = fx.s().CurrentLevel;
-        fx.f().OpenLevel(19);
-        fx.f().OpenLevel(0);
-        QCOMPARE(fx.s().CurrentLevel, level);
-    }
 };
 
 QTEST_MAIN(BoardLevelsTest)

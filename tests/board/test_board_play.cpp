@@ -16,25 +16,6 @@ private slots:
     void initTestCase() { PrepareTestEnvironment(); }
     void init() { ClearSettings(); }
 
-    // Start-up leaves level 1 at rest: no game, no secret, no sound, clicks ignored.
-    void startUpIsAtRest()
-    {
-        BoardFixture fx;
-        QCOMPARE(fx.f().windowTitle(), QString("Tintrix "));
-        QCOMPARE(fx.panel(1)->text(), QString("Score = "));
-        QCOMPARE(fx.panel(2)->text(), QString("Level 1"));
-        QCOMPARE(fx.panel(3)->text(), QString("Duplicates = False"));
-        QVERIFY(!fx.act("EndGame")->isEnabled());
-        QCOMPARE(fx.secret(), std::vector<int>(4, 0));
-        fx.place(0, 1);
-        fx.click(fx.checkButton());
-        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0);
-        QVERIFY(fx.log.seen.isEmpty());
-        QVERIFY(fx.audio->effects.isEmpty() && fx.audio->fakeMidi.calls.isEmpty());
-        QVERIFY(fx.samePicture(fx.guessHole(0, 0)->picture(), fx.pictures.stylePicture(1)));
-        QCOMPARE(fx.guessHole(0, 0)->borderStyle(), ImageControl::Border::Single);
-    }
-
     // Pick and place, copy from above, undo and redo: what the holes, panel and speaker show.
     void fillingRowsByClicks()
     {
@@ -249,12 +230,16 @@ private slots:
     }
 
     // Dragging with the mouse: a colour from a bar is a pick and a click, a peg of the current
-    // row moves, a peg of the row above is copied; anywhere else, or between games, nothing.
+    // row moves, a peg of the row above is copied; anywhere else nothing. Before New Game the
+    // board takes neither drags nor clicks.
     void dragAndDrop()
     {
         BoardFixture fx;
         fx.drag(fx.bar(2), fx.guessHole(0, 0));
-        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 0); // no game yet
+        fx.place(1, 1);
+        fx.click(fx.checkButton());
+        QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), std::vector<int>(4, 0)); // no game yet
+        QVERIFY(fx.log.seen.isEmpty() && fx.audio->effects.isEmpty());
         fx.newGame();
         fx.audio->effects.clear();
         fx.drag(fx.img("ColSelect2_2"), fx.guessHole(0, 1));

@@ -114,6 +114,14 @@ done
     e2e_fail "the changelog's latest entry is not version $version"
 e2e_log "file list as expected, links resolve"
 
+# Installed into any other prefix, the launcher stands in bin/ and finds the program's folder
+# from its own place.
+cmake --install "$build" --prefix "$E2E_TMP/prefix" >"$E2E_TMP/install.log" 2>&1 ||
+    { cat "$E2E_TMP/install.log"; e2e_fail "cmake --install into a prefix failed"; }
+[ -x "$E2E_TMP/prefix/bin/tintrix" ] && [ -f "$E2E_TMP/prefix/lib/tintrix/tintrix.hlp" ] ||
+    e2e_fail "cmake --install laid out no bin/tintrix and lib/tintrix/"
+! grep -q -e "$build" -e "$E2E_TMP" "$E2E_TMP/prefix/bin/tintrix" || e2e_fail "the launcher names a build path"
+
 # --- Checkers ------------------------------------------------------------------------------
 appstreamcli validate --no-net "$tree/usr/share/metainfo/org.example.tintrix.metainfo.xml" ||
     e2e_fail "appstreamcli validate --no-net finds fault with the metainfo"
@@ -163,6 +171,19 @@ e2e_geometry "$board"
 e2e_shot board
 e2e_board_origin "$SHOT" || e2e_fail "the installed game shows no wooden board"
 e2e_log "the board window is up"
+
+# The help window lists the topics of the installed help file: some of Fusion's selection
+# colour shows in the topic list on the left.
+e2e_key F1
+help=$(e2e_wait_window '^Tintrix Help$' 10) || e2e_fail "F1 opened no 'Tintrix Help' window"
+sleep 0.5
+e2e_geometry "$help"
+e2e_shot help
+selected="$(convert "$SHOT" -crop "$((WIN_W * 2 / 5))x$WIN_H+$WIN_X+$WIN_Y" +repage -fuzz 12% \
+    -fill black +opaque "#3A92C9" -fill white -opaque "#3A92C9" -format '%[fx:mean]' info:)"
+awk -v f="$selected" 'BEGIN { exit !(f > 0.004) }' || e2e_fail "the help window lists no topics"
+e2e_key Escape
+e2e_wait_gone '^Tintrix Help$' 5 || e2e_fail "Escape did not close the help window"
 
 # The high score window: place 1 holds the per-user entry, place 2 is empty. Place i is a
 # row 300 twips high at 720 + 360 (i - 1) twips from the window's top.
