@@ -412,6 +412,7 @@ private slots:
         QCOMPARE(p.s().CurrentRow, 0);
         QVERIFY(!p.s().GameWon);
         QCOMPARE(p.s().GuessPieces.rows(), 8);
+        QVERIFY(p.s().GuessPieces.contains(7, 3) && !p.s().GuessPieces.contains(8, 0) && !p.s().GuessPieces.contains(0, 4));
         QCOMPARE(p.s().Feedback.holes(), 4);
 
         p.winOnRow(2);

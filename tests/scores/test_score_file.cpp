@@ -163,6 +163,10 @@ private slots:
         // The read stops at the size limit; a number cut there must not read as a smaller one.
         const QByteArray tail = "\r\nA\r\n 5 \r\n 12";
         QTest::newRow("cut at the size limit") << QByteArray(kHighScoreFileMaxBytes - tail.size(), 'Z') + tail + "345 \r\n" + b << "";
+        // A file of exactly the limit is read whole; a longer one keeps its last whole line.
+        const QByteArray last = "\nA\n 5 \n7";
+        QTest::newRow("exactly the size limit") << QByteArray(kHighScoreFileMaxBytes - last.size(), 'Z') + last << "A5 ";
+        QTest::newRow("over the limit, line feeds only") << "A\n 5 \n7\n" + QByteArray(kHighScoreFileMaxBytes, 'Z') << "A5 ";
     }
     void damagedFilesLoadWhatIsSound()
     {
