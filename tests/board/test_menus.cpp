@@ -3,7 +3,6 @@
 #include "BoardFixture.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -67,24 +66,6 @@ private slots:
         QCOMPARE(fx.s().CurrentLevel, 1);
     }
 
-    // A settings file of junk bytes: defaults, no crash.
-    void corruptSettingsFile()
-    {
-        QString path;
-        {
-            QSettings settings(app(), app());
-            settings.setValue("preferences/style", "3");
-            settings.sync();
-            path = settings.fileName();
-        }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\x00\xff[prefer\nstyle=\x01\x02\n[[[", 24));
-        file.close();
-        BoardFixture fx;
-        QVERIFY(fx.act("SoundOn")->isChecked());
-    }
-
     // Every change is on disk when its handler returns; a checked item writes nothing; the
     // colour bar survives a restart.
     void changesAreWrittenAtOnce()
@@ -141,21 +122,6 @@ private slots:
         fx.audio->fakeMidi.calls.clear();
         fx.newGame();
         QCOMPARE(fx.audio->fakeMidi.calls, (QStringList{"open Airy.mid", "rewind"}));
-    }
-
-    // The piece starts again within one status update of reaching its end.
-    void musicLoopsAtTheEnd()
-    {
-        BoardFixture fx;
-        fx.newGame();
-        fx.audio->fakeMidi.calls.clear();
-        fx.audio->fakeMidi.setPosition(fx.audio->fakeMidi.length() - 10);
-        QTest::qWait(40); // status updates every 20 ms at the tests' time scale
-        QVERIFY(fx.audio->fakeMidi.calls.isEmpty());
-        fx.audio->fakeMidi.setPosition(fx.audio->fakeMidi.length() + 50);
-        QVERIFY(WaitFor([&] { return fx.audio->fakeMidi.calls.size() >= 2; }, 1000));
-        QCOMPARE(fx.audio->fakeMidi.calls.mid(0, 2), (QStringList{"rewind", "play"}));
-        QCOMPARE(fx.audio->fakeMidi.position(), 0);
     }
 
     // Style: locked during a game; between games a change clears the finished game's pegs.
