@@ -69,6 +69,17 @@ e2e_fail() {
     exit 1
 }
 
+# e2e_program_copy <program folder>: program, a copy of the built program's folder (so that a
+# high score file lands there and nowhere else), and $E2E_TMP/elsewhere to start it from.
+e2e_program_copy() {
+    program="$E2E_TMP/program"
+    mkdir -p "$program" "$E2E_TMP/elsewhere"
+    for f in tintrix Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
+        [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
+        cp "$1/$f" "$program/"
+    done
+}
+
 # e2e_need <command>...: every tool the scripts use, with the package that brings it.
 e2e_need() {
     local missing=()

@@ -28,12 +28,7 @@ e2e_need Xvfb openbox xdotool xwininfo xprop import orca
 ATSPI_LAUNCHER=/usr/libexec/at-spi-bus-launcher
 [ -x "$ATSPI_LAUNCHER" ] || e2e_fail "$ATSPI_LAUNCHER is missing (at-spi2-core)"
 
-program="$E2E_TMP/program"
-mkdir -p "$program" "$E2E_TMP/elsewhere"
-for f in tintrix Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
-    [ -f "$source_folder/$f" ] || e2e_fail "$f is missing from $source_folder"
-    cp "$source_folder/$f" "$program/"
-done
+e2e_program_copy "$source_folder"
 
 e2e_start_display
 

@@ -15,13 +15,7 @@ source_folder="$(cd "$1" && pwd)"
 e2e_init "$2"
 e2e_need Xvfb openbox xdotool xwininfo xprop import convert
 
-# A copy of the program's folder, so that a high score file would land here and nowhere else.
-program="$E2E_TMP/program"
-mkdir -p "$program" "$E2E_TMP/elsewhere"
-for f in tintrix Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
-    [ -f "$source_folder/$f" ] || e2e_fail "$f is missing from $source_folder"
-    cp "$source_folder/$f" "$program/"
-done
+e2e_program_copy "$source_folder"
 e2e_game_env "$E2E_TMP/home"
 
 e2e_start_display
