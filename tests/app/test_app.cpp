@@ -61,37 +61,30 @@ private slots:
         QVERIFY(!QFile::exists(QDir(folder.path()).filePath("Hsl.hsl")));
     }
 
-    // Shown modally, the splash returns on its own after its (scaled) time; Escape does not
-    // cut it short.
+    // Shown modally, the splash returns on its own after its (scaled) time, and Escape does
+    // not cut it short. A slow machine can let that whole time pass before exec() runs its
+    // loop (a splash screen handles its pending events, its timer among them, while it is
+    // being shown): exec() must still return, accepted.
+    void splashClosesItselfAfterItsTime_data()
+    {
+        QTest::addColumn<bool>("lateLoop");
+        QTest::newRow("on time") << false;
+        QTest::newRow("time ran out before the loop") << true;
+    }
     void splashClosesItselfAfterItsTime()
     {
-        PrepareTestEnvironment(0.05);
+        QFETCH(bool, lateLoop);
+        PrepareTestEnvironment(0.02);
         const int lifetime = ScaledMs(2700);
-        frmSplash splash(nullptr);
-        QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
         QElapsedTimer clock;
         clock.start();
+        frmSplash splash(nullptr);
+        if (lateLoop)
+            QThread::msleep(lifetime + 20);
+        QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
+        QTimer::singleShot(3000, &splash, [&] { splash.show(), splash.done(QDialog::Rejected); }); // frees a stuck loop
         QCOMPARE(splash.exec(), int(QDialog::Accepted));
         QVERIFY2(clock.elapsed() >= lifetime * 9 / 10, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!splash.isVisible());
-    }
-
-    // A slow machine can let the splash's whole time pass before exec() runs its loop: a
-    // splash screen handles its pending events while it is being shown, so its timer closes
-    // it right there. exec() must still return, accepted.
-    void returnsWhenItsTimeRanOutBeforeTheLoop()
-    {
-        PrepareTestEnvironment(0.02);
-        frmSplash splash(nullptr);
-        QThread::msleep(ScaledMs(2700) + 20);
-        bool stuck = false;
-        QTimer::singleShot(3000, &splash, [&] { // frees a loop that missed the close
-            stuck = true;
-            splash.show();
-            splash.done(QDialog::Rejected);
-        });
-        QCOMPARE(splash.exec(), int(QDialog::Accepted));
-        QVERIFY(!stuck);
         QVERIFY(!splash.isVisible());
     }
 

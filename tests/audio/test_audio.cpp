@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <limits>
-
 using namespace tintrix;
 using tintrix::test::FakeMidi;
 using tintrix::test::RecordingAudio;
@@ -50,32 +48,6 @@ private slots:
         QTEST(midi.calls, "calls");
         QTest::qWait(50);
         QCOMPARE(ticks.count() > 0, midi.isOpen());
-    }
-
-    // The board reads length and position as 32-bit numbers: larger values stay at the
-    // largest, and nothing reads as negative.
-    void lengthAndPositionAre32Bit_data()
-    {
-        QTest::addColumn<qint64>("engineLength");
-        QTest::addColumn<qint64>("enginePosition");
-        QTest::addColumn<qint32>("length");
-        QTest::addColumn<qint32>("position");
-        QTest::newRow("past the end") << qint64(61440) << qint64(63000) << 61440 << 63000;
-        QTest::newRow("beyond 32 bits") << qint64(1) << qint64(5'000'000'000) << 1 << std::numeric_limits<qint32>::max();
-        QTest::newRow("negative") << qint64(-5) << qint64(-1) << 0 << 0;
-    }
-    void lengthAndPositionAre32Bit()
-    {
-        FakeMidi midi;
-        QFETCH(qint64, engineLength);
-        QFETCH(qint64, enginePosition);
-        midi.m_length = engineLength;
-        MusicControl control(midi, 1000);
-        control.setFileName("/game/Airy.mid");
-        control.setCommand("open");
-        midi.setPosition(enginePosition);
-        QTEST(control.length(), "length");
-        QTEST(control.position(), "position");
     }
 
     // A tournament opens the piece at its start; at the end of the piece the next status

@@ -14,6 +14,7 @@
 #include "Startup.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
@@ -164,6 +165,11 @@ public:
             qFatal("the board did not come to rest");
     }
     static bool samePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+    /** What a screen reader is given for a control. */
+    static QString spoken(const QWidget* w, QAccessible::Text text = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w))->text(text);
+    }
 
     std::mt19937 engine{20240607};
     ProgramFolder folder;

@@ -2,6 +2,7 @@
 // Playing through the board window: clicks and keys, the falling pegs, winning, losing, the
 // tournament, and commands that arrive while the pegs drop.
 #include "BoardFixture.h"
+#include "Describe.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,22 +114,35 @@ private slots:
             QVERIFY(fx.samePicture(fx.guessHole(1, j)->picture(), fx.pictures.pegPicture(guess[std::size_t(j)])));
     }
 
-    // Eight misses end the game: banner, reveal of the secret, music stopped, board idle.
+    // Eight misses end the game: the banner, with the last row's news and the secret given to
+    // screen readers as it opens; the reveal of the secret in pictures and words; music
+    // stopped; the board idle.
     void lossEndsTheGame()
     {
         BoardFixture fx;
         QSignalSpy ended(&fx.f(), &Form1::gameEnded);
         fx.newGame();
         const std::vector<int> secret = fx.secret();
+        const QString words = QString::fromStdString(ColoursText(secret));
+        QString heard;
+        fx.log.onOpen = [&](QWidget* w) {
+            if (qobject_cast<LevelFrm*>(w))
+                heard = fx.spoken(fx.f().focusWidget()) + " / " + fx.spoken(w) + " / " + fx.spoken(w, QAccessible::Description);
+            return false;
+        };
         for (int row = 0; row < 8; ++row)
             fx.missRow();
         QCOMPARE(fx.log.seen.mid(1), (QStringList{"banner:SORRY!/GAME OVER", "reveal"})); // score 0: no name
+        QVERIFY2(heard.startsWith("Row 8: ") &&
+                     heard.endsWith(" No rows left: the level is lost. The secret was " + words + ". / SORRY! / GAME OVER"),
+                 qPrintable(heard));
         QCOMPARE(fx.audio->fakeMidi.calls.last(), QString("stop"));
         QCOMPARE(ended.count(), 1);
         QVERIFY(!fx.act("EndGame")->isEnabled());
         QVERIFY(fx.menu("Style")->isEnabled());
         QVERIFY(!fx.find("FieldBox1")->isEnabled());
         const auto* reveal = fx.f().findChild<Masterfrm*>();
+        QCOMPARE(fx.spoken(reveal), "Correct combination: " + words);
         for (int j = 0; j < 6; ++j)
             QVERIFY(fx.samePicture(reveal->Image1[std::size_t(j)]->picture(),
                                    j < 4 ? fx.pictures.pegPicture(secret[std::size_t(j)]) : fx.pictures.picture("imgX")));

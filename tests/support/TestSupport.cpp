@@ -49,7 +49,6 @@ struct ModalAnswerer::Impl {
     std::function<bool(QWidget*)> handler;
     QTimer timer;
     QPointer<QWidget> last;
-    int answered = 0;
     bool done = false;
 };
 
@@ -64,7 +63,6 @@ ModalAnswerer::ModalAnswerer(std::function<bool(QWidget*)> handler) : d(new Impl
         if (!modal || modal == impl->last || !modal->isVisible())
             return;
         impl->last = modal;
-        ++impl->answered;
         if (impl->handler(modal))
             impl->done = true;
     });
@@ -76,8 +74,6 @@ ModalAnswerer::~ModalAnswerer()
     d->timer.stop();
     delete d;
 }
-
-int ModalAnswerer::answered() const { return d->answered; }
 
 bool ClickButton(QWidget* window, const QString& text)
 {

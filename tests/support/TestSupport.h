@@ -34,7 +34,6 @@ class ModalAnswerer {
 public:
     explicit ModalAnswerer(std::function<bool(QWidget*)> handler);
     ~ModalAnswerer();
-    [[nodiscard]] int answered() const;
 
 private:
     struct Impl;
