@@ -53,7 +53,6 @@ private slots:
         const QRect bar1 = geo(fx, "ColorBox1");
         const QRect bar2 = geo(fx, "ColorBox2");
         const QRect do1 = geo(fx, "DoBox1");
-        const QRect do2 = geo(fx, "DoBox2");
 
         // Holes: the level's holes inside the fields (the last one may lose at most two pixels of
         // its edge, as the fields of the wider levels always did), the next one cut off with at
@@ -75,16 +74,11 @@ private slots:
             if (level.ColorCount < 8)
                 QVERIFY(bar.width() - (120 + 360 * level.ColorCount) <= 20);
         }
-        QCOMPARE(do1.x(), bar1.x() + bar1.width() + 150);
-        QCOMPARE(do2.x(), bar2.x() + bar2.width() + 150);
-        QCOMPARE(bar2.y(), do2.y());
         // FieldBox2 against FieldBox1's edge, or 1700 right of its left on 4-hole levels.
         QCOMPARE(field2.x(), field1.x() + (level.Holes == 4 ? 1700 : field1.width()));
 
-        // The window: its height from the rows and the bar, and a board area that shows
-        // everything used but not the lower bar when it is hidden.
-        const int S = f.StatusBarHeightTwips();
-        QCOMPARE(f.HeightTwips(), S + 350 * rows + 1650 + (barShown ? 600 : 0));
+        // The window: a board area that shows everything used but not the lower bar when it
+        // is hidden.
         const QSize area = f.centralWidget()->size();
         const int areaHeight = ToTwips(area.height());
         const int areaWidth = ToTwips(area.width());

@@ -45,34 +45,17 @@ ProgramFolder::ProgramFolder()
     }
 }
 
-struct ModalAnswerer::Impl {
-    std::function<bool(QWidget*)> handler;
-    QTimer timer;
-    QPointer<QWidget> last;
-    bool done = false;
-};
-
-ModalAnswerer::ModalAnswerer(std::function<bool(QWidget*)> handler) : d(new Impl)
+ModalAnswerer::ModalAnswerer(std::function<bool(QWidget*)> handler)
 {
-    d->handler = std::move(handler);
-    d->timer.setInterval(5);
-    QObject::connect(&d->timer, &QTimer::timeout, [impl = d] {
-        if (impl->done)
-            return;
+    m_timer.setInterval(5);
+    QObject::connect(&m_timer, &QTimer::timeout, [this, handler = std::move(handler)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == impl->last || !modal->isVisible())
+        if (m_done || !modal || modal == m_last || !modal->isVisible())
             return;
-        impl->last = modal;
-        if (impl->handler(modal))
-            impl->done = true;
+        m_last = modal;
+        m_done = handler(modal);
     });
-    d->timer.start();
-}
-
-ModalAnswerer::~ModalAnswerer()
-{
-    d->timer.stop();
-    delete d;
+    m_timer.start();
 }
 
 bool ClickButton(QWidget* window, const QString& text)

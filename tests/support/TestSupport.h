@@ -2,8 +2,10 @@
 // Shared set-up for the tests: isolated settings, fast timers, answering modal windows.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -33,11 +35,13 @@ private:
 class ModalAnswerer {
 public:
     explicit ModalAnswerer(std::function<bool(QWidget*)> handler);
-    ~ModalAnswerer();
+    ModalAnswerer(const ModalAnswerer&) = delete;
+    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
 private:
-    struct Impl;
-    Impl* d;
+    QTimer m_timer;
+    QPointer<QWidget> m_last;
+    bool m_done = false;
 };
 
 /** Clicks the button with the given text in a message box or dialog. Returns false when
