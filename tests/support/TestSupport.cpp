@@ -10,11 +10,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 namespace tintrix::test {
 
