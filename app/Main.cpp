@@ -5,6 +5,7 @@
 #include "Secret.h"
 #include "Startup.h"
 #include "SystemAudio.h"
+#include "TimeScale.h"
 
 // Qt
 #include <QApplication>
@@ -42,6 +43,13 @@ int main(int argc, char* argv[])
     const qulonglong seed = qEnvironmentVariable("TINTRIX_TEST_SEED").toULongLong(&seeded);
     if (seeded)
         random = [generator = std::make_shared<tintrix::RandomGenerator>(seed)] { return generator->next(); };
+    // Test seam: TINTRIX_TEST_TIME_SCALE multiplies every timer of the game (splash, banners,
+    // dropping pegs) by one factor, so that a scripted player need not wait them out. Unset,
+    // the timers run at their real lengths.
+    bool scaled = false;
+    const double timeScale = qEnvironmentVariable("TINTRIX_TEST_TIME_SCALE").toDouble(&scaled);
+    if (scaled)
+        tintrix::SetTimeScale(timeScale);
 
     const tintrix::Program program = tintrix::Main(
         programFolder, [&programFolder] { return tintrix::CreateSystemAudio(tintrix::EffectFiles(programFolder)); }, {},

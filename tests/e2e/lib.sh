@@ -10,13 +10,7 @@
 E2E_BOARD_COLOUR="#7B4F2C" # the wooden board behind the holes
 E2E_SCREEN="800x600x24"
 
-E2E_TMP=""
-E2E_ART=""
-E2E_SHOT_NO=0
-E2E_XVFB_PID=""
-E2E_WM_PID=""
-GAME_PID=""
-GAME_STATUS=""
+E2E_TMP="" E2E_ART="" E2E_SHOT_NO=0 E2E_XVFB_PID="" E2E_WM_PID="" GAME_PID="" GAME_STATUS=""
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*" >&2; }
 
@@ -32,16 +26,11 @@ e2e_init() {
     e2e_log "artefacts: $E2E_ART"
 }
 
+# e2e_stop <pid>: asks the process to end, and ends it after 2 s if it has not.
 e2e_stop() {
-    local pid="$1"
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || return 0
-    for _ in $(seq 20); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
+    e2e_until 2 eval "! kill -0 $1 2>/dev/null" || kill -9 "$1" 2>/dev/null
+    wait "$1" 2>/dev/null || true
 }
 
 e2e_cleanup() {
@@ -55,19 +44,14 @@ e2e_cleanup() {
     e2e_stop "$E2E_WM_PID"
     e2e_stop "$E2E_XVFB_PID"
     if [ -n "$E2E_TMP" ] && [ -d "$E2E_TMP" ]; then
-        for log in "$E2E_TMP"/*.log; do
-            [ -f "$log" ] && cp "$log" "$E2E_ART/" 2>/dev/null
-        done
+        cp "$E2E_TMP"/*.log "$E2E_ART/" 2>/dev/null
         chmod -R u+w "$E2E_TMP" 2>/dev/null
         rm -rf "$E2E_TMP"
     fi
     exit "$status"
 }
 
-e2e_fail() {
-    e2e_log "FAIL: $*"
-    exit 1
-}
+e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 
 # e2e_program_copy <program folder>: program, a copy of the built program's folder (so that a
 # high score file lands there and nowhere else), and $E2E_TMP/elsewhere to start it from.
@@ -80,14 +64,11 @@ e2e_program_copy() {
     done
 }
 
-# e2e_need <command>...: every tool the scripts use, with the package that brings it.
+# e2e_need <command>...: fails unless every tool named is there.
 e2e_need() {
-    local missing=()
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
-    done
-    [ ${#missing[@]} -eq 0 ] ||
-        e2e_fail "missing tools: ${missing[*]} (scripts/install-deps.sh installs them)"
+    local missing=() tool
+    for tool in "$@"; do command -v "$tool" >/dev/null 2>&1 || missing+=("$tool"); done
+    [ ${#missing[@]} -eq 0 ] || e2e_fail "missing tools: ${missing[*]} (scripts/install-deps.sh installs them)"
 }
 
 # e2e_until <seconds> <command>...: runs the command every 0.1 s until it succeeds.
@@ -125,8 +106,7 @@ e2e_start_display() {
 # e2e_game_env <home>: the environment the game runs with, everything private to this test.
 e2e_game_env() {
     local home="$1"
-    mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" "$home/runtime"
-    chmod 700 "$home/runtime"
+    mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" && mkdir -m 700 "$home/runtime"
     GAME_ENV=(
         -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR
         HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
@@ -138,21 +118,16 @@ e2e_game_env() {
 
 # e2e_start_game <working folder> <command>...: starts the game in the background.
 e2e_start_game() {
-    local cwd="$1"
-    shift
-    (cd "$cwd" && exec env "${GAME_ENV[@]}" "$@") >"$E2E_TMP/game.log" 2>&1 &
-    GAME_PID=$!
-    GAME_STATUS=""
-    e2e_log "game started (pid $GAME_PID) in $cwd: $*"
+    (cd "$1" && shift && exec env "${GAME_ENV[@]}" "$@") >"$E2E_TMP/game.log" 2>&1 &
+    GAME_PID=$! GAME_STATUS=""
+    e2e_log "game started (pid $GAME_PID) in $*"
 }
 
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
 # e2e_wait_exit <seconds>: waits for the game to end and sets GAME_STATUS.
 e2e_wait_exit() {
-    if ! e2e_until "$1" eval '! game_running'; then
-        return 1
-    fi
+    e2e_until "$1" eval '! game_running' || return 1
     GAME_STATUS=0
     wait "$GAME_PID" || GAME_STATUS=$?
 }
@@ -164,32 +139,21 @@ e2e_wait_exit() {
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1; }
 
 # e2e_wait_window <name regex> <seconds>: prints the window's id.
-e2e_wait_window() {
-    local id=""
-    local deadline=$((SECONDS + $2))
-    while [ -z "$id" ]; do
-        game_running || e2e_fail "the game ended while waiting for window '$1' (see game.log)"
-        id="$(find_window "$1")"
-        [ -n "$id" ] && break
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-    echo "$id"
+window_shown() {
+    game_running || e2e_fail "the game ended while waiting for window '$1' (see game.log)"
+    [ -n "$(find_window "$1")" ]
 }
-
-window_gone() { [ -z "$(find_window "$1")" ]; }
+e2e_wait_window() { e2e_until "$2" window_shown "$1" && find_window "$1"; }
 
 # e2e_wait_gone <name regex> <seconds>
+window_gone() { [ -z "$(find_window "$1")" ]; }
 e2e_wait_gone() { e2e_until "$2" window_gone "$1"; }
 
 # e2e_geometry <id>: WIN_X, WIN_Y, WIN_W, WIN_H of the window's inside, in screen pixels.
 e2e_geometry() {
-    local info
-    info="$(xwininfo -id "$1")" || return 1
-    WIN_X=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$info")
-    WIN_Y=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$info")
-    WIN_W=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
-    WIN_H=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
+    read -r WIN_X WIN_Y WIN_W WIN_H < <(xwininfo -id "$1" 2>/dev/null | awk -F: '/Absolute upper-left X/ { x = $2 }
+        /Absolute upper-left Y/ { y = $2 } /Width/ { w = $2 } /Height/ { h = $2 } END { print x, y, w, h }')
+    [ -n "$WIN_H" ]
 }
 
 # e2e_activate <id>: gives the window the focus and waits until the manager reports it.
@@ -200,16 +164,9 @@ e2e_activate() {
     sleep 0.2
 }
 
-e2e_click() {
-    timeout 5 xdotool mousemove --sync "$1" "$2" || xdotool mousemove "$1" "$2"
-    xdotool click 1
-    sleep 0.15
-}
-
-e2e_key() {
-    xdotool key --delay 60 "$@"
-    sleep 0.15
-}
+# Clicks and keys go out at once; the caller waits for what they should bring about.
+e2e_click() { timeout 5 xdotool mousemove --sync "$1" "$2" click 1; }
+e2e_key() { xdotool key --delay 60 "$@"; }
 
 # ----------------------------------------------------------------------------------------
 # Screenshots and pixels
@@ -240,34 +197,20 @@ e2e_mean() {
 
 # colour_distance "r g b" "r g b": the largest difference of the three channels.
 colour_distance() {
-    local a b d m=0
+    local a b d m=0 i
     read -r -a a <<<"$1"
     read -r -a b <<<"$2"
     for i in 0 1 2; do
         d=$((a[i] - b[i]))
-        d=${d#-}
-        [ "$d" -gt "$m" ] && m=$d
+        [ "${d#-}" -gt "$m" ] && m=${d#-}
     done
     echo "$m"
 }
 
-# saturation "r g b": max - min of the channels; feedback pegs are black or grey.
-saturation() {
-    local c
-    read -r -a c <<<"$1"
-    local max=${c[0]} min=${c[0]}
-    for v in "${c[@]}"; do
-        [ "$v" -gt "$max" ] && max=$v
-        [ "$v" -lt "$min" ] && min=$v
-    done
-    echo $((max - min))
-}
-
-brightness() {
-    local c
-    read -r -a c <<<"$1"
-    echo $(((c[0] + c[1] + c[2]) / 3))
-}
+# e2e_wait_board <id> <seconds>: waits until the window shows the wooden board; sets WIN_* and
+# BOARD_*.
+board_drawn() { e2e_geometry "$1" && e2e_peek && e2e_board_origin "$PEEK"; }
+e2e_wait_board() { e2e_until "$2" board_drawn "$1"; }
 
 # e2e_board_origin <png>: BOARD_X, BOARD_Y, the board's top-left corner on the screen. The
 # menu bar's height depends on the font, so the board's top is found by its colour in a

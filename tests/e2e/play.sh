@@ -5,6 +5,10 @@
 # shows at each step, that a score of 0 leaves no high score file, and that the program ends
 # with status 0. Screenshots of every step are kept in the artefact folder.
 #
+# The secrets are fixed (TINTRIX_TEST_SEED=1: pink, purple, light blue, green on level 1), so
+# the first four colours of the bar, pink, blue, purple, green, earn two black pegs and one
+# grey. The game's timers run at half their length (TINTRIX_TEST_TIME_SCALE).
+#
 # usage: play.sh <program folder (build/bin)> <artefact folder>
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -17,6 +21,7 @@ e2e_need Xvfb openbox xdotool xwininfo xprop import convert
 
 e2e_program_copy "$source_folder"
 e2e_game_env "$E2E_TMP/home"
+GAME_ENV+=(TINTRIX_TEST_SEED=1 TINTRIX_TEST_TIME_SCALE=0.5)
 
 e2e_start_display
 start=$SECONDS
@@ -24,12 +29,10 @@ e2e_start_game "$E2E_TMP/elsewhere" "$program/tintrix"
 
 # --- Start-up: the splash, then the board window ------------------------------------------
 board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the board window 'Tintrix ' did not appear"
-e2e_log "board window $board after $((SECONDS - start)) s"
-sleep 0.5
-e2e_geometry "$board"
+e2e_wait_board "$board" 5 || e2e_fail "no wooden board ($E2E_BOARD_COLOUR) below the menu bar"
 e2e_shot start
-e2e_board_origin "$SHOT" || e2e_fail "no wooden board ($E2E_BOARD_COLOUR) below the menu bar"
-e2e_log "board area at $BOARD_X,$BOARD_Y in a ${WIN_W}x$WIN_H window"
+first="$SHOT"
+e2e_log "board window after $((SECONDS - start)) s, board area at $BOARD_X,$BOARD_Y"
 
 # Level 1 layout: colour bar at ColorBox1.Left 720, guess field at 600,360, clues at 2300.
 bar_x() { echo $((BOARD_X + $(tw 720) + $(tw $((120 + 360 * $1))) + 12)); }
@@ -38,131 +41,79 @@ hole_x() { echo $((BOARD_X + $(tw 600) + $(tw $((240 + 360 * $1))) + 12)); }
 clue_x() { echo $((BOARD_X + $(tw 2300) + $(tw $((120 + 360 * $1))) + 12)); }
 row_y() { echo $((BOARD_Y + $(tw 360) + $(tw $((360 + 360 * $1))) + 12)); }
 check_x() { echo $((BOARD_X + $(tw 120) + 16)); }
-check_y() { echo $((BOARD_Y + $(tw $((720 + 360 * $1)))  + 16)); }
+check_y() { echo $((BOARD_Y + $(tw $((720 + 360 * $1))) + 16)); }
+# not_board <png> <x> <y>: true when the 9x9 square there is not the wooden board.
+not_board() { [ "$(colour_distance "$(e2e_mean "$1" "$2" "$3")" "$board_rgb")" -gt 30 ]; }
+board_rgb="$(printf '%d %d %d' "0x${E2E_BOARD_COLOUR:1:2}" "0x${E2E_BOARD_COLOUR:3:2}" "0x${E2E_BOARD_COLOUR:5:2}")"
 
 # --- File > New Game, by mouse -----------------------------------------------------------
 banner_up() { [ -n "$(find_window '^ $')" ]; }
+menu_open() { e2e_peek && not_board "$PEEK" $((WIN_X + 16)) $((BOARD_Y + 12)); }
 e2e_activate "$board"
-opened=""
-for attempt in 1 2 3; do
-    e2e_click $((WIN_X + 18)) $(((WIN_Y + BOARD_Y) / 2))
-    [ "$attempt" -eq 1 ] && e2e_shot file-menu
-    e2e_key Down Return
-    if e2e_until 5 banner_up; then
-        opened=yes
-        break
-    fi
-    e2e_log "New Game did not start (attempt $attempt); trying again"
-    e2e_key Escape Escape
-done
-[ -n "$opened" ] || e2e_fail "File > New Game showed no level banner"
+e2e_click $((WIN_X + 18)) $(((WIN_Y + BOARD_Y) / 2))
+e2e_until 5 menu_open || e2e_fail "a click on File opened no menu"
+e2e_shot file-menu
+e2e_key Down Return
+e2e_until 5 banner_up || e2e_fail "File > New Game showed no level banner"
 e2e_shot level-banner
 e2e_wait_gone '^ $' 10 || e2e_fail "the level banner stayed longer than 10 s"
-sleep 0.3
 
 # --- Four pegs from the colour bar, one per hole of the top row ---------------------------
-e2e_peek
-empty_hole="$(e2e_mean "$PEEK" "$(hole_x 0)" "$(row_y 0)")"
+# Before the game the board looks as level 1 starts: what an empty hole, the clue holes and the
+# bar look like is taken from the first screenshot, as the banner may still linger on the last.
+empty_hole="$(e2e_mean "$first" "$(hole_x 0)" "$(row_y 0)")"
 for j in 0 1 2 3; do
-    clue_before[j]="$(e2e_mean "$PEEK" "$(clue_x "$j")" "$(row_y 0)")"
-    bar_colour[j]="$(e2e_mean "$PEEK" "$(bar_x "$j")" "$(bar_y)")"
+    clue_before[j]="$(e2e_mean "$first" "$(clue_x "$j")" "$(row_y 0)")"
+    bar_colour[j]="$(e2e_mean "$first" "$(bar_x "$j")" "$(bar_y)")"
 done
-# The board takes clicks once the level has opened; a click that came too early is repeated.
-hole_filled() {
+hole_empty() {
     e2e_peek
-    local peg
-    peg="$(e2e_mean "$PEEK" "$(hole_x "$1")" "$(row_y 0)")"
-    [ "$(colour_distance "$peg" "$empty_hole")" -gt 30 ]
+    [ "$(colour_distance "$(e2e_mean "$PEEK" "$(hole_x "$1")" "$(row_y 0)")" "$empty_hole")" -le 30 ]
 }
+e2e_until 5 hole_empty 0 || e2e_fail "the top row was not drawn empty after the banner"
 for j in 0 1 2 3; do
-    for attempt in 1 2 3; do
-        e2e_click "$(bar_x "$j")" "$(bar_y)"
-        e2e_click "$(hole_x "$j")" "$(row_y 0)"
-        e2e_until 1 hole_filled "$j" && break
-        e2e_log "hole $j stayed empty (attempt $attempt)"
-    done
+    e2e_click "$(bar_x "$j")" "$(bar_y)"
+    e2e_click "$(hole_x "$j")" "$(row_y 0)"
+    e2e_until 3 eval "! hole_empty $j" || e2e_fail "hole $j of the top row stayed empty after a click"
 done
 e2e_shot pegs-placed
 for j in 0 1 2 3; do
     peg="$(e2e_mean "$SHOT" "$(hole_x "$j")" "$(row_y 0)")"
-    [ "$(colour_distance "$peg" "$empty_hole")" -gt 30 ] ||
-        e2e_fail "hole $j of the top row still looks empty ($peg)"
     [ "$(colour_distance "$peg" "${bar_colour[$j]}")" -le 12 ] ||
         e2e_fail "hole $j shows $peg, not the colour-bar entry $j (${bar_colour[$j]})"
 done
 e2e_log "the top row shows the four colours picked"
 
 # --- Check the row by clicking the check button -------------------------------------------
-e2e_click "$(check_x 0)" "$(check_y 0)"
-# Six colours without repeats, four in the secret and four in the guess: at least two of the
-# guess's colours are in the secret, so the first two clue holes get pegs, one per 200 ms.
-clue_peg_shown() {
+# When the last peg has dropped, the check button moves down beside the second row.
+check_moved() {
     e2e_peek
-    local now
-    now="$(e2e_mean "$PEEK" "$(clue_x 1)" "$(row_y 0)")"
-    [ "$(colour_distance "$now" "${clue_before[1]}")" -gt 30 ]
+    ! not_board "$PEEK" "$(check_x 0)" "$(check_y 0)" && not_board "$PEEK" "$(check_x 1)" "$(check_y 1)"
 }
-e2e_until 10 clue_peg_shown || e2e_fail "no feedback pegs appeared after the check"
-sleep 1.2 # the remaining pegs drop
+e2e_click "$(check_x 0)" "$(check_y 0)"
+e2e_until 10 check_moved || e2e_fail "the check button did not move down to the second row"
 e2e_shot checked
-pegs=0
-blacks=0
-seen_grey=""
-if banner_up; then
-    # The guess matched: the next level's banner already covers the clue row.
-    pegs=4
-    blacks=4
-fi
-for ((j = pegs; j < 4; j++)); do
-    clue="$(e2e_mean "$SHOT" "$(clue_x "$j")" "$(row_y 0)")"
-    if [ "$(colour_distance "$clue" "${clue_before[$j]}")" -le 30 ]; then
-        break # pegs fill the clue holes from the left
-    fi
-    [ "$(saturation "$clue")" -le 40 ] || e2e_fail "clue hole $j shows $clue, neither black nor grey"
-    pegs=$((pegs + 1))
-    if [ "$(brightness "$clue")" -lt 110 ]; then
-        [ -z "$seen_grey" ] || e2e_fail "a black peg follows a grey one in the clue row"
-        blacks=$((blacks + 1))
-    else
-        seen_grey=yes
-    fi
-done
-for ((j = pegs; j < 4; j++)); do
-    clue="$(e2e_mean "$SHOT" "$(clue_x "$j")" "$(row_y 0)")"
-    [ "$(colour_distance "$clue" "${clue_before[$j]}")" -le 30 ] ||
-        e2e_fail "clue hole $j changed ($clue) after an empty clue hole"
-done
-[ "$pegs" -ge 2 ] || e2e_fail "only $pegs feedback pegs for four different colours of six"
-e2e_log "feedback: $pegs pegs, $blacks black"
-
-won=""
-if [ "$blacks" -eq 4 ]; then
-    # One game in 360 guesses the secret at once: level 2 follows and the score is positive.
-    won=yes
-    e2e_log "the first guess cracked the secret: level 2 follows"
-    e2e_until 5 banner_up || e2e_fail "no level 2 banner after a won level"
-    e2e_wait_gone '^ $' 10 || e2e_fail "the level 2 banner stayed longer than 10 s"
-else
-    # A miss: the check button moves down beside the second row.
-    e2e_peek
-    at_row0="$(convert "$PEEK" -crop "32x20+$((BOARD_X + $(tw 120)))+$((BOARD_Y + $(tw 720)))" +repage \
-        -fill black +opaque "$E2E_BOARD_COLOUR" -fill white -opaque "$E2E_BOARD_COLOUR" -format '%[fx:mean]' info:)"
-    at_row1="$(convert "$PEEK" -crop "32x20+$((BOARD_X + $(tw 120)))+$((BOARD_Y + $(tw 1080) + 12))" +repage \
-        -fill black +opaque "$E2E_BOARD_COLOUR" -fill white -opaque "$E2E_BOARD_COLOUR" -format '%[fx:mean]' info:)"
-    e2e_log "board colour beside row 1: $at_row0, beside row 2: $at_row1"
-    awk -v a="$at_row0" -v b="$at_row1" 'BEGIN { exit !(a > 0.99 && b < 0.9) }' ||
-        e2e_fail "the check button did not move down to the second row"
-fi
+# clue <hole>: empty, black, grey, or the colour found if it is neither black nor grey.
+clue() {
+    local now c max min
+    now="$(e2e_mean "$SHOT" "$(clue_x "$1")" "$(row_y 0)")"
+    read -r -a c <<<"$now"
+    max=$(printf '%s\n' "${c[@]}" | sort -n | tail -n1)
+    min=$(printf '%s\n' "${c[@]}" | sort -n | head -n1)
+    if [ "$(colour_distance "$now" "${clue_before[$1]}")" -le 30 ]; then echo empty
+    elif [ $((max - min)) -gt 40 ]; then echo "($now)"
+    elif [ $(((c[0] + c[1] + c[2]) / 3)) -lt 110 ]; then echo black
+    else echo grey; fi
+}
+feedback="$(clue 0) $(clue 1) $(clue 2) $(clue 3)"
+[ "$feedback" = "black black grey empty" ] ||
+    e2e_fail "the feedback shows '$feedback', not two black pegs, a grey one and an empty hole"
+e2e_log "feedback: $feedback"
 
 # --- End Game (Ctrl+E), the SORRY banner, the reveal window ---------------------------------
 e2e_activate "$board"
 e2e_key ctrl+e
-if ! e2e_until 5 banner_up; then
-    e2e_log "Ctrl+E showed no banner; using File > End Game"
-    e2e_click $((WIN_X + 18)) $(((WIN_Y + BOARD_Y) / 2))
-    e2e_key Down Down Return
-    e2e_until 5 banner_up || e2e_fail "End Game showed no 'SORRY!' banner"
-fi
+e2e_until 5 banner_up || e2e_fail "Ctrl+E showed no 'SORRY!' banner"
 e2e_shot game-over-banner
 e2e_wait_gone '^ $' 10 || e2e_fail "the game-over banner stayed longer than 10 s"
 reveal=$(e2e_wait_window '^Tintrix$' 10) || e2e_fail "the reveal window did not appear"
@@ -170,49 +121,20 @@ sleep 0.3
 e2e_shot reveal-window
 e2e_activate "$reveal"
 e2e_key Return
-if ! e2e_wait_gone '^Tintrix$' 3; then
-    # OK stands at 360,1560 twips in the window, 1035 x 405.
-    e2e_log "Return did not close the reveal window; clicking OK"
-    e2e_geometry "$reveal"
-    e2e_click $((WIN_X + $(tw 360) + 34)) $((WIN_Y + $(tw 1560) + 13))
-    e2e_wait_gone '^Tintrix$' 5 || e2e_fail "neither Return nor OK closed the reveal window"
-fi
-
-# --- The high score: none for 0 points --------------------------------------------------
-if [ -n "$won" ]; then
-    prompt=$(e2e_wait_window '^New High Score$' 10) || e2e_fail "a won level asked for no name"
-    e2e_shot name-prompt
-    e2e_activate "$prompt"
-    xdotool type --delay 60 "e2e"
-    e2e_key Return
-    e2e_wait_gone '^New High Score$' 5 || e2e_fail "the name prompt did not close"
-    e2e_until 5 test -f "$program/Hsl.hsl" || e2e_fail "no Hsl.hsl in the program's folder"
-    grep -q '^E2E' "$program/Hsl.hsl" || e2e_fail "Hsl.hsl does not hold the name E2E"
-else
-    if prompt=$(e2e_wait_window '^New High Score$' 2); then
-        e2e_shot unexpected-prompt
-        e2e_fail "a score of 0 asked for a name"
-    fi
-    [ ! -e "$program/Hsl.hsl" ] || e2e_fail "a score of 0 wrote Hsl.hsl"
-    e2e_log "no name asked and no Hsl.hsl written for a score of 0"
-fi
+e2e_wait_gone '^Tintrix$' 5 || e2e_fail "Return did not close the reveal window"
 e2e_shot after-game
 
 # --- Exit: Ctrl+Q, "Exit Tintrix?", Yes ----------------------------------------------------
+# A name prompt for the score of 0 would come first and take the keys.
 e2e_activate "$board"
 e2e_key ctrl+q
-if ! question=$(e2e_wait_window '^Tintrix$' 3); then
-    e2e_log "Ctrl+Q asked nothing; using File > Exit"
-    e2e_geometry "$board"
-    e2e_click $((WIN_X + 18)) $(((WIN_Y + BOARD_Y) / 2))
-    e2e_key Up Return
-    question=$(e2e_wait_window '^Tintrix$' 5) || e2e_fail "Exit did not ask 'Exit Tintrix?'"
-fi
+question=$(e2e_wait_window '^Tintrix$' 5) || e2e_fail "Ctrl+Q did not ask 'Exit Tintrix?'"
+[ -z "$(find_window '^New High Score$')" ] || e2e_fail "a score of 0 asked for a name"
+[ ! -e "$program/Hsl.hsl" ] || e2e_fail "a score of 0 wrote Hsl.hsl"
 sleep 0.3
 e2e_shot exit-question
 e2e_activate "$question"
 e2e_key Return
-e2e_until 3 eval '! game_running' || e2e_key alt+y
 e2e_wait_exit 5 || e2e_fail "the program was still running 5 s after Exit was confirmed"
 [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the program ended with status $GAME_STATUS"
 e2e_log "the program ended with status 0 after $((SECONDS - start)) s"

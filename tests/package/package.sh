@@ -15,10 +15,7 @@ source "$here/../e2e/lib.sh"
 [ $# -eq 3 ] || { echo "usage: $0 <build folder> <version> <artefact folder>" >&2; exit 2; }
 build="$(cd "$1" && pwd)"
 version="$2"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: installing a package needs root"
-    exit 77
-fi
+[ "$(id -u)" -eq 0 ] || { echo "skipped: installing a package needs root"; exit 77; }
 e2e_init "$3"
 e2e_need cpack dpkg-deb dpkg-shlibdeps apt-get lintian appstreamcli desktop-file-validate man \
     Xvfb openbox xdotool xwininfo xprop import convert setpriv
@@ -44,62 +41,27 @@ deb="$out/tintrix_${version}_$arch.deb"
 cp "$deb" "$E2E_ART/"
 e2e_log "built $(basename "$deb")"
 
-# --- Control fields ------------------------------------------------------------------------
+# --- Control fields (the name is checked once installed, the architecture by the file's name
+# and lintian, the maintainer and the description by lintian) -----------------------------
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = tintrix ] || e2e_fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || e2e_fail "Version is '$(field Version)', the project's is $version"
-[ "$(field Architecture)" = "$arch" ] || e2e_fail "Architecture is '$(field Architecture)'"
-[ "$(field Section)" = games ] || e2e_fail "Section is '$(field Section)'"
-field Maintainer | grep -Eq '^[^<]+ <[^@>]+@[^>]+>$' || e2e_fail "Maintainer '$(field Maintainer)' is no name and address"
-description="$(field Description)"
-[ "$(sed -n 1p <<<"$description")" = "code-breaking game with coloured pegs" ] ||
-    e2e_fail "the synopsis is '$(sed -n 1p <<<"$description")'"
-[ "$(wc -l <<<"$description")" -ge 5 ] || e2e_fail "the long description is missing"
 # Each dependency as a list of alternatives, one a line, without versions.
 depends="$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/ //g')"
 for need in libqt6widgets6 libqt6multimedia6 libfluidsynth3 libc6 \
     'timgm6mb-soundfont|fluid-soundfont-gm' fonts-liberation2 fonts-dejavu-core; do
     grep -qx -- "$need" <<<"$depends" || e2e_fail "Depends lacks $need: $(field Depends)"
 done
-if grep -Eq -- '-dev$|^(cmake|ninja-build|build-essential|pkg-config|g\+\+|clang)$' <<<"$depends"; then
+! grep -Eq -- '-dev$|^(cmake|ninja-build|build-essential|pkg-config|g\+\+|clang)$' <<<"$depends" ||
     e2e_fail "Depends names build tools: $(field Depends)"
-fi
-e2e_log "control fields: $(field Package) $(field Version) $(field Architecture), section games"
 
 # --- File list -----------------------------------------------------------------------------
 dpkg-deb -c "$deb" >"$E2E_ART/contents.txt"
 files="$(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$E2E_ART/contents.txt" | LC_ALL=C sort)"
-expected="$(LC_ALL=C sort <<'LIST'
-usr/games/tintrix
-usr/lib/tintrix/tintrix
-usr/lib/tintrix/Change.wav
-usr/lib/tintrix/DropPeg.wav
-usr/lib/tintrix/Gling.wav
-usr/lib/tintrix/redo.wav
-usr/lib/tintrix/Airy.mid
-usr/lib/tintrix/tintrix.hlp
-usr/share/tintrix/Change.wav
-usr/share/tintrix/DropPeg.wav
-usr/share/tintrix/Gling.wav
-usr/share/tintrix/redo.wav
-usr/share/tintrix/Airy.mid
-usr/share/tintrix/tintrix.hlp
-usr/share/applications/org.example.tintrix.desktop
-usr/share/metainfo/org.example.tintrix.metainfo.xml
-usr/share/icons/hicolor/16x16/apps/tintrix.png
-usr/share/icons/hicolor/22x22/apps/tintrix.png
-usr/share/icons/hicolor/24x24/apps/tintrix.png
-usr/share/icons/hicolor/32x32/apps/tintrix.png
-usr/share/icons/hicolor/48x48/apps/tintrix.png
-usr/share/icons/hicolor/64x64/apps/tintrix.png
-usr/share/icons/hicolor/128x128/apps/tintrix.png
-usr/share/icons/hicolor/256x256/apps/tintrix.png
-usr/share/icons/hicolor/scalable/apps/tintrix.svg
-usr/share/man/man6/tintrix.6.gz
-usr/share/doc/tintrix/changelog.gz
-usr/share/doc/tintrix/copyright
-LIST
-)"
+expected="$(printf '%s\n' usr/games/tintrix usr/lib/tintrix/tintrix usr/share/man/man6/tintrix.6.gz \
+    usr/share/doc/tintrix/{changelog.gz,copyright} usr/share/applications/org.example.tintrix.desktop \
+    usr/share/metainfo/org.example.tintrix.metainfo.xml usr/share/icons/hicolor/scalable/apps/tintrix.svg \
+    usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/tintrix.png \
+    usr/{lib,share}/tintrix/{Change.wav,DropPeg.wav,Gling.wav,redo.wav,Airy.mid,tintrix.hlp} | LC_ALL=C sort)"
 [ "$files" = "$expected" ] ||
     e2e_fail "the package's files differ from the expected list:$(printf '\n'; diff <(echo "$expected") <(echo "$files") || true)"
 
@@ -159,29 +121,27 @@ done
 # --- Play: the installed game from the PATH, as user nobody -------------------------------
 home="$E2E_TMP/home"
 e2e_game_env "$home"
-GAME_ENV+=(PATH="$player_path")
+GAME_ENV+=(PATH="$player_path" TINTRIX_TEST_TIME_SCALE=0.3)
 mkdir -p "$home/.local/share/tintrix"
 printf 'DEB\r\n 240 \r\n 9 \r\n' >"$home/.local/share/tintrix/Hsl.hsl"
 chown -R nobody "$home"
 e2e_start_display
 e2e_start_game / setpriv --reuid=nobody --regid=nogroup --clear-groups -- tintrix
 board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the installed game showed no window 'Tintrix '"
-sleep 0.5
-e2e_geometry "$board"
+e2e_wait_board "$board" 5 || e2e_fail "the installed game shows no wooden board"
 e2e_shot board
-e2e_board_origin "$SHOT" || e2e_fail "the installed game shows no wooden board"
-e2e_log "the board window is up"
 
 # The help window lists the topics of the installed help file: some of Fusion's selection
 # colour shows in the topic list on the left.
 e2e_key F1
 help=$(e2e_wait_window '^Tintrix Help$' 10) || e2e_fail "F1 opened no 'Tintrix Help' window"
-sleep 0.5
-e2e_geometry "$help"
+topics_listed() {
+    e2e_geometry "$help" && e2e_peek && awk -v f="$(convert "$PEEK" -crop "$((WIN_W * 2 / 5))x$WIN_H+$WIN_X+$WIN_Y" \
+        +repage -fuzz 12% -fill black +opaque "#3A92C9" -fill white -opaque "#3A92C9" -format '%[fx:mean]' info:)" \
+        'BEGIN { exit !(f > 0.004) }'
+}
+e2e_until 5 topics_listed || e2e_fail "the help window lists no topics"
 e2e_shot help
-selected="$(convert "$SHOT" -crop "$((WIN_W * 2 / 5))x$WIN_H+$WIN_X+$WIN_Y" +repage -fuzz 12% \
-    -fill black +opaque "#3A92C9" -fill white -opaque "#3A92C9" -format '%[fx:mean]' info:)"
-awk -v f="$selected" 'BEGIN { exit !(f > 0.004) }' || e2e_fail "the help window lists no topics"
 e2e_key Escape
 e2e_wait_gone '^Tintrix Help$' 5 || e2e_fail "Escape did not close the help window"
 
@@ -190,16 +150,15 @@ e2e_wait_gone '^Tintrix Help$' 5 || e2e_fail "Escape did not close the help wind
 e2e_activate "$board"
 e2e_key ctrl+h
 scores=$(e2e_wait_window '^Top Scores$' 10) || e2e_fail "Ctrl+H opened no 'Top Scores' window"
-sleep 0.3
-e2e_geometry "$scores"
-e2e_shot high-scores
+# ink <place>: the share of dark pixels in that place's row of the last peek.
 ink() {
-    convert "$SHOT" -crop "${WIN_W}x$(tw 300)+$WIN_X+$((WIN_Y + $(tw $((720 + 360 * ($1 - 1))))))" +repage \
+    convert "$PEEK" -crop "${WIN_W}x$(tw 300)+$WIN_X+$((WIN_Y + $(tw $((720 + 360 * ($1 - 1))))))" +repage \
         -colorspace Gray -threshold 50% -format '%[fx:1-mean]' info:
 }
-awk -v t="$(ink 1)" 'BEGIN { exit !(t > 0.01) }' || e2e_fail "place 1 of the high scores is empty"
+place1_shown() { e2e_geometry "$scores" && e2e_peek && awk -v t="$(ink 1)" 'BEGIN { exit !(t > 0.01) }'; }
+e2e_until 5 place1_shown || e2e_fail "place 1 of the high scores is empty"
 awk -v t="$(ink 2)" 'BEGIN { exit !(t == 0) }' || e2e_fail "place 2 of the high scores is not empty"
-e2e_log "the high score window shows the per-user entry"
+e2e_shot high-scores
 e2e_key Escape
 e2e_wait_gone '^Top Scores$' 5 || e2e_fail "Escape did not close the high score window"
 e2e_activate "$board"
