@@ -33,7 +33,6 @@ namespace tintrix::test {
  *  "message:First fill the current row.", "name", "exit", "dialog:<name>". */
 struct ModalLog {
     QStringList seen;
-    QString nameAnswer = "tester";
     bool exitAnswerYes = false;
     /** Runs when a window opens, after it is logged; returning true leaves it unanswered. */
     std::function<bool(QWidget*)> onOpen;
@@ -52,7 +51,7 @@ inline void AnswerBoardModal(QWidget* modal, ModalLog& log)
             QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
     } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
         if (!opened("name")) {
-            input->setTextValue(log.nameAnswer);
+            input->setTextValue("tester");
             QTimer::singleShot(0, input, &QDialog::accept);
         }
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -100,7 +99,6 @@ public:
         return found;
     }
     QAction* act(const char* name) { return find<QAction>(QLatin1String(name)); }
-    QMenu* menu(const char* name) { return find<QMenu>(QLatin1String(name)); }
     ImageControl* img(const QString& name) { return find<ImageControl>(name); }
     QLabel* panel(int i) { return find<QLabel>(QStringLiteral("Panel%1").arg(i)); }
     /** Row index 0 is the top row, control Row12; the third row's controls are spelt row3. */
@@ -112,7 +110,6 @@ public:
     ImageControl* clueHole(int row, int hole) { return img(QStringLiteral("Check%1_%2").arg(12 - row).arg(hole)); }
     ImageControl* bar(int colour) { return img(QStringLiteral("ColSelect_%1").arg(colour - 1)); }
     ImageControl* checkButton() { return img("Image2"); }
-    int checkTop() { return Form1::TwipGeometry(checkButton()).y(); }
 
     /** A real left click in the middle of a control. */
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }

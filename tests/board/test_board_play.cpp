@@ -80,7 +80,7 @@ private slots:
             QVERIFY(fx.samePicture(fx.clueHole(0, j)->picture(), fx.pictures.picture(j < 2 ? "imgBlack" : "imgGrey")));
             QCOMPARE(fx.clueHole(0, j)->specialEffect(), ImageControl::Effect::Raised);
         }
-        QCOMPARE(fx.checkTop(), 1080);
+        QCOMPARE(Form1::TwipGeometry(fx.checkButton()).y(), 1080);
         QVERIFY(fx.checkButton()->isEnabled());
     }
 
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(fx.audio->fakeMidi.calls.last(), QString("stop"));
         QCOMPARE(ended.count(), 1);
         QVERIFY(!fx.act("EndGame")->isEnabled());
-        QVERIFY(fx.menu("Style")->isEnabled());
+        QVERIFY(fx.find<QMenu>("Style")->isEnabled());
         QVERIFY(!fx.find("FieldBox1")->isEnabled());
         const auto* reveal = fx.f().findChild<Masterfrm*>();
         QCOMPARE(fx.spoken(reveal), "Correct combination: " + words);
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(fx.audio->effects.last(), QString("Gling.wav"));
         QCOMPARE(fx.panel(1)->text(), QString("score: 425"));
         QCOMPARE(fx.log.seen.last(), QString("banner:LEVEL 2/4 SPACES, 7 COLORS, NO DUPLICATES"));
-        QCOMPARE(fx.checkTop(), 720);
+        QCOMPARE(Form1::TwipGeometry(fx.checkButton()).y(), 720);
         QCOMPARE(fx.panel(2)->text(), QString("Level 2"));
         fx.act("EndGame")->trigger();
         fx.settle();
@@ -314,7 +314,6 @@ private slots:
         QCOMPARE(Acc(fx.checkButton())->role(), QAccessible::Button);
         QCOMPARE(Acc(fx.clueHole(0, 0))->role(), QAccessible::Graphic);
         QCOMPARE(Acc(fx.panel(2))->role(), QAccessible::StatusBar);
-        QCOMPARE(Name(fx.panel(2)), QString("Level 1"));
         QVERIFY(Acc(fx.guessHole(0, 2))->state().focusable);
         QVERIFY(!Acc(fx.guessHole(1, 2))->state().focusable);
 

@@ -19,11 +19,10 @@ private slots:
 
     void helpFileIsShown_data()
     {
-        QTest::addColumn<QByteArray>("content"); // null: the program's own file; "folder": a folder
+        QTest::addColumn<QByteArray>("content"); // null: the program's own file
         QTest::addColumn<QString>("shown");
         QTest::newRow("the program's help file") << QByteArray() << "";
         QTest::newRow("missing") << QByteArray("missing") << "could not be found";
-        QTest::newRow("a folder") << QByteArray("folder") << "could not be read";
         QTest::newRow("no text") << QByteArray("<html><body> </body></html>") << "is empty";
     }
     void helpFileIsShown()
@@ -34,8 +33,6 @@ private slots:
         QString path = dir.filePath("tintrix.hlp");
         if (content.isNull())
             path = QStringLiteral(TINTRIX_PROGRAM_DIR "/tintrix.hlp");
-        else if (content == "folder")
-            QVERIFY(QDir(dir.path()).mkdir("tintrix.hlp"));
         else if (content != "missing") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());

@@ -35,10 +35,7 @@ private slots:
                 delete copy;
             }
             const HighScoreTable table = ParseHighScores(ReadAll(dir.path() + "/Hsl.hsl"));
-            QString names;
-            for (int i = 1; i <= table.HighScoreCount; ++i)
-                names += table.place(i).Name + QString::number(table.place(i).Score) + ' ';
-            QCOMPARE(names, QString("A40 B30 B20 A10 C5 "));
+            QCOMPARE(table, RankedTable({{40, "A", 1}, {30, "B", 1}, {20, "B", 2}, {10, "A", 2}, {5, "C", 1}}));
         }
     }
 
