@@ -163,9 +163,9 @@ public:
     }
     static bool samePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
     /** What a screen reader is given for a control. */
-    static QString spoken(const QWidget* w, QAccessible::Text text = QAccessible::Name)
+    static QString spoken(QWidget* w, QAccessible::Text text = QAccessible::Name)
     {
-        return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w))->text(text);
+        return QAccessible::queryAccessibleInterface(w)->text(text);
     }
 
     std::mt19937 engine{20240607};

@@ -14,7 +14,6 @@ using namespace tintrix::test;
 
 namespace {
 QAccessibleInterface* Acc(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
-QString Name(QWidget* w) { return BoardFixture::spoken(w); }
 } // namespace
 
 class BoardPlayTest : public QObject {
@@ -125,7 +124,8 @@ private slots:
         QString heard;
         fx.log.onOpen = [&](QWidget* w) {
             if (qobject_cast<LevelFrm*>(w))
-                heard = fx.spoken(fx.f().focusWidget()) + " / " + fx.spoken(w) + " / " + fx.spoken(w, QAccessible::Description);
+                heard = fx.spoken(fx.f().focusWidget()) + " / " + fx.spoken(w) + " / " +
+                        fx.spoken(w, QAccessible::Description);
             return false;
         };
         for (int row = 0; row < 8; ++row)
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(!fx.act("EndGame")->isEnabled());
         QVERIFY(fx.find<QMenu>("Style")->isEnabled());
         QVERIFY(!fx.find("FieldBox1")->isEnabled());
-        const auto* reveal = fx.f().findChild<Masterfrm*>();
+        auto* reveal = fx.f().findChild<Masterfrm*>();
         QCOMPARE(fx.spoken(reveal), "Correct combination: " + words);
         for (int j = 0; j < 6; ++j)
             QVERIFY(fx.samePicture(reveal->Image1[std::size_t(j)]->picture(),
@@ -320,11 +320,11 @@ private slots:
         fx.click(fx.bar(3));
         QVERIFY(Acc(fx.bar(3))->state().checked);
         QVERIFY(!Acc(fx.bar(2))->state().checked);
-        QCOMPARE(Name(fx.panel(4)), QString("Colour in hand: purple"));
+        QCOMPARE(fx.spoken(fx.panel(4)), QString("Colour in hand: purple"));
         // The press action is a click.
         Acc(fx.guessHole(0, 1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(fx.s().GuessPieces(0, 1).Color, 3);
-        QCOMPARE(Name(fx.guessHole(0, 1)), QString("Row 1, hole 2, purple peg"));
+        QCOMPARE(fx.spoken(fx.guessHole(0, 1)), QString("Row 1, hole 2, purple peg"));
         QVERIFY(!Acc(fx.bar(3))->state().checked);
 
         fx.fill(fx.miss());
@@ -346,10 +346,10 @@ private slots:
     void focusSpeaksPlay()
     {
         BoardFixture fx;
-        QCOMPARE(Name(fx.f().centralWidget()), QString("Tintrix board, no game running. Control+N starts a new game."));
+        QCOMPARE(fx.spoken(fx.f().centralWidget()), QString("Tintrix board, no game running. Control+N starts a new game."));
         fx.newGame();
         auto key = [&](Qt::Key k) { QTest::keyClick(fx.f().focusWidget(), k); };
-        auto focused = [&] { return Name(fx.f().focusWidget()); };
+        auto focused = [&] { return fx.spoken(fx.f().focusWidget()); };
         QCOMPARE(fx.f().focusWidget(), fx.guessHole(0, 0));
         QCOMPARE(focused(), QString("Row 1, hole 1, empty"));
         key(Qt::Key_End);
@@ -380,7 +380,7 @@ private slots:
         QString heard;
         fx.log.onOpen = [&](QWidget*) {
             if (heard.isEmpty())
-                heard = Name(fx.f().focusWidget());
+                heard = fx.spoken(fx.f().focusWidget());
             return false;
         };
         for (int c : secret)

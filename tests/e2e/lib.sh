@@ -29,7 +29,7 @@ e2e_init() {
 # e2e_stop <pid>: asks the process to end, and ends it after 2 s if it has not.
 e2e_stop() {
     [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
-    e2e_until 2 eval "! kill -0 $1 2>/dev/null" || kill -9 "$1" 2>/dev/null
+    e2e_until 2 eval "! kill -0 $1 2>/dev/null" || kill -9 "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
 }
 
