@@ -5,90 +5,90 @@
     <name>About</name>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="vanished">Über %1</translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="vanished">Version %1.%2.%3</translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>Board</name>
     <message>
         <source>4 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
+        <translation>4 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
+        <translation>4 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
+        <translation>4 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>4 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
+        <translation>4 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
+        <translation>4 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
+        <translation>4 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
+        <translation>5 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
+        <translation>5 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
+        <translation>5 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
+        <translation>5 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
+        <translation>5 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
+        <translation>5 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
+        <translation>6 LÖCHER, 6 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
+        <translation>6 LÖCHER, 7 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
+        <translation>6 LÖCHER, 8 FARBEN, OHNE DOPPELTE</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
+        <translation>6 LÖCHER, 6 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
+        <translation>6 LÖCHER, 7 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
+        <translation>6 LÖCHER, 8 FARBEN, MIT DOPPELTEN</translation>
     </message>
     <message>
         <source> Redo Last Row </source>
@@ -223,134 +223,134 @@
     <name>HighScores</name>
     <message>
         <source>New High Score</source>
-        <translation type="vanished">Neuer Rekord</translation>
+        <translation>Neuer Rekord</translation>
     </message>
     <message>
         <source>Enter your name (1-12 char).</source>
-        <translation type="vanished">Gib deinen Namen ein (1–12 Zeichen).</translation>
+        <translation>Gib deinen Namen ein (1–12 Zeichen).</translation>
     </message>
     <message>
         <source>The game&apos;s folder cannot be written. </source>
-        <translation type="vanished">In den Ordner des Spiels kann nicht geschrieben werden. </translation>
+        <translation>In den Ordner des Spiels kann nicht geschrieben werden. </translation>
     </message>
     <message>
         <source>%1 is a folder. </source>
-        <translation type="vanished">%1 ist ein Ordner. </translation>
+        <translation>%1 ist ein Ordner. </translation>
     </message>
     <message>
         <source>%1 is a link and was left unchanged. </source>
-        <translation type="vanished">%1 ist ein Verweis und wurde nicht verändert. </translation>
+        <translation>%1 ist ein Verweis und wurde nicht verändert. </translation>
     </message>
     <message>
         <source>%1 cannot be read and was left unchanged. </source>
-        <translation type="vanished">%1 kann nicht gelesen werden und wurde nicht verändert. </translation>
+        <translation>%1 kann nicht gelesen werden und wurde nicht verändert. </translation>
     </message>
     <message>
         <source>%1 is not a high score file and was left unchanged. </source>
-        <translation type="vanished">%1 ist keine Bestenlisten-Datei und wurde nicht verändert. </translation>
+        <translation>%1 ist keine Bestenlisten-Datei und wurde nicht verändert. </translation>
     </message>
     <message>
         <source>The high scores are kept in %1.</source>
-        <translation type="vanished">Die Bestenliste wird in %1 gespeichert.</translation>
+        <translation>Die Bestenliste wird in %1 gespeichert.</translation>
     </message>
     <message>
         <source>The high scores could not be saved in %1. They stay in the table while the game runs and are saved again with the next high score.</source>
-        <translation type="vanished">Die Bestenliste konnte nicht in %1 gespeichert werden. Sie bleibt erhalten, solange das Spiel läuft, und wird beim nächsten Rekord erneut gespeichert.</translation>
+        <translation>Die Bestenliste konnte nicht in %1 gespeichert werden. Sie bleibt erhalten, solange das Spiel läuft, und wird beim nächsten Rekord erneut gespeichert.</translation>
     </message>
     <message>
         <source>Top Scores</source>
-        <translation type="vanished">Bestenliste</translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>LEVEL </source>
-        <translation type="vanished">LEVEL </translation>
+        <translation>LEVEL </translation>
     </message>
     <message>
         <source>TOP PLAYERS</source>
-        <translation type="vanished">BESTE SPIELER</translation>
+        <translation>BESTE SPIELER</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Level 1  -  4 spaces  6 colors  no dupliactes</source>
-        <translation type="vanished">Level 1  -  4 Löcher  6 Farben  ohne Doppelte</translation>
+        <translation>Level 1  -  4 Löcher  6 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 2  -  4 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Level 2  -  4 Löcher  7 Farben  ohne Doppelte</translation>
+        <translation>Level 2  -  4 Löcher  7 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 3  -  4 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Level 3  -  4 Löcher  8 Farben  ohne Doppelte</translation>
+        <translation>Level 3  -  4 Löcher  8 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 4  -  4 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Level 4  -  4 Löcher  6 Farben  mit Doppelten</translation>
+        <translation>Level 4  -  4 Löcher  6 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 5  -  4 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Level 5  -  4 Löcher  7 Farben  mit Doppelten</translation>
+        <translation>Level 5  -  4 Löcher  7 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 6  -  4 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Level 6  -  4 Löcher  8 Farben  mit Doppelten</translation>
+        <translation>Level 6  -  4 Löcher  8 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 7  -  5 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Level 7  -  5 Löcher  6 Farben  ohne Doppelte</translation>
+        <translation>Level 7  -  5 Löcher  6 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 8  -  5 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Level 8  -  5 Löcher  7 Farben  ohne Doppelte</translation>
+        <translation>Level 8  -  5 Löcher  7 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 9  -  5 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Level 9  -  5 Löcher  8 Farben  ohne Doppelte</translation>
+        <translation>Level 9  -  5 Löcher  8 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 10 - 5 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Level 10 - 5 Löcher  6 Farben  mit Doppelten</translation>
+        <translation>Level 10 - 5 Löcher  6 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 11 - 5 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Level 11 - 5 Löcher  7 Farben  mit Doppelten</translation>
+        <translation>Level 11 - 5 Löcher  7 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 12 - 5 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Level 12 - 5 Löcher  8 Farben  mit Doppelten</translation>
+        <translation>Level 12 - 5 Löcher  8 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 13 - 6 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Level 13 - 6 Löcher  6 Farben  ohne Doppelte</translation>
+        <translation>Level 13 - 6 Löcher  6 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 14 - 6 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Level 14 - 6 Löcher  7 Farben  ohne Doppelte</translation>
+        <translation>Level 14 - 6 Löcher  7 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 15 - 6 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Level 15 - 6 Löcher  8 Farben  ohne Doppelte</translation>
+        <translation>Level 15 - 6 Löcher  8 Farben  ohne Doppelte</translation>
     </message>
     <message>
         <source>Level 16 - 6 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Level 16 - 6 Löcher  6 Farben  mit Doppelten</translation>
+        <translation>Level 16 - 6 Löcher  6 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 17 - 6 spaces  7 colors  duplaictes</source>
-        <translation type="vanished">Level 17 - 6 Löcher  7 Farben  mit Doppelten</translation>
+        <translation>Level 17 - 6 Löcher  7 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>Level 18 - 6 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Level 18 - 6 Löcher  8 Farben  mit Doppelten</translation>
+        <translation>Level 18 - 6 Löcher  8 Farben  mit Doppelten</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -453,183 +453,183 @@
     <name>ScreenReader</name>
     <message>
         <source>empty</source>
-        <translation type="vanished">leer</translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="vanished">rosa</translation>
+        <translation>rosa</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">blau</translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="vanished">lila</translation>
+        <translation>lila</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">grün</translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="vanished">orange</translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="vanished">hellblau</translation>
+        <translation>hellblau</translation>
     </message>
     <message>
         <source>dark blue</source>
-        <translation type="vanished">dunkelblau</translation>
+        <translation>dunkelblau</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="vanished">rot</translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>pink peg</source>
-        <translation type="vanished">rosa Stift</translation>
+        <translation>rosa Stift</translation>
     </message>
     <message>
         <source>blue peg</source>
-        <translation type="vanished">blauer Stift</translation>
+        <translation>blauer Stift</translation>
     </message>
     <message>
         <source>purple peg</source>
-        <translation type="vanished">lila Stift</translation>
+        <translation>lila Stift</translation>
     </message>
     <message>
         <source>green peg</source>
-        <translation type="vanished">grüner Stift</translation>
+        <translation>grüner Stift</translation>
     </message>
     <message>
         <source>orange peg</source>
-        <translation type="vanished">oranger Stift</translation>
+        <translation>oranger Stift</translation>
     </message>
     <message>
         <source>light blue peg</source>
-        <translation type="vanished">hellblauer Stift</translation>
+        <translation>hellblauer Stift</translation>
     </message>
     <message>
         <source>dark blue peg</source>
-        <translation type="vanished">dunkelblauer Stift</translation>
+        <translation>dunkelblauer Stift</translation>
     </message>
     <message>
         <source>red peg</source>
-        <translation type="vanished">roter Stift</translation>
+        <translation>roter Stift</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="vanished">kein</translation>
+        <translation>kein</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="vanished">ein</translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="vanished">zwei</translation>
+        <translation>zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="vanished">drei</translation>
+        <translation>drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="vanished">vier</translation>
+        <translation>vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="vanished">fünf</translation>
+        <translation>fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="vanished">sechs</translation>
+        <translation>sechs</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="vanished">unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>black peg</source>
-        <translation type="vanished">schwarzer Stift</translation>
+        <translation>schwarzer Stift</translation>
     </message>
     <message>
         <source>grey peg</source>
-        <translation type="vanished">grauer Stift</translation>
+        <translation>grauer Stift</translation>
     </message>
     <message>
         <source>hidden peg</source>
-        <translation type="vanished">verdeckter Stift</translation>
+        <translation>verdeckter Stift</translation>
     </message>
     <message>
         <source>Place %1: %2, score %3, level %4</source>
-        <translation type="vanished">Platz %1: %2, %3 Punkte, Level %4</translation>
+        <translation>Platz %1: %2, %3 Punkte, Level %4</translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="vanished">%1 Punkte</translation>
+        <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>level %1</source>
-        <translation type="vanished">Level %1</translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <source>No scores yet</source>
-        <translation type="vanished">Noch keine Einträge</translation>
+        <translation>Noch keine Einträge</translation>
     </message>
     <message>
         <source>One player</source>
-        <translation type="vanished">Ein Spieler</translation>
+        <translation>Ein Spieler</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n Spieler</numerusform>
             <numerusform>%n Spieler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 black</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 schwarzer</numerusform>
             <numerusform>%1 schwarze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 grey</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 grauer</numerusform>
             <numerusform>%1 graue</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 pegs, feedback hidden</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 Stift, Bewertung verdeckt</numerusform>
             <numerusform>%1 Stifte, Bewertung verdeckt</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="vanished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>no black</source>
-        <translation type="vanished">kein schwarzer</translation>
+        <translation>kein schwarzer</translation>
     </message>
     <message>
         <source>no grey</source>
-        <translation type="vanished">kein grauer</translation>
+        <translation>kein grauer</translation>
     </message>
     <message>
         <source>one peg, feedback hidden</source>
-        <translation type="vanished">ein Stift, Bewertung verdeckt</translation>
+        <translation>ein Stift, Bewertung verdeckt</translation>
     </message>
     <message>
         <source>no pegs</source>
-        <translation type="vanished">keine Stifte</translation>
+        <translation>keine Stifte</translation>
     </message>
     <message>
         <source>Guess rows</source>

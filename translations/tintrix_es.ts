@@ -5,90 +5,90 @@
     <name>About</name>
     <message>
         <source>OK</source>
-        <translation type="vanished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="vanished">Acerca de %1</translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="vanished">Versión %1.%2.%3</translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>Board</name>
     <message>
         <source>4 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
+        <translation>4 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
+        <translation>4 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
+        <translation>4 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>4 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 6 COLORES, CON REPETIDOS</translation>
+        <translation>4 HUECOS, 6 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 7 COLORES, CON REPETIDOS</translation>
+        <translation>4 HUECOS, 7 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 HUECOS, 8 COLORES, CON REPETIDOS</translation>
+        <translation>4 HUECOS, 8 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
+        <translation>5 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
+        <translation>5 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
+        <translation>5 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 6 COLORES, CON REPETIDOS</translation>
+        <translation>5 HUECOS, 6 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 7 COLORES, CON REPETIDOS</translation>
+        <translation>5 HUECOS, 7 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 HUECOS, 8 COLORES, CON REPETIDOS</translation>
+        <translation>5 HUECOS, 8 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
+        <translation>6 HUECOS, 6 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
+        <translation>6 HUECOS, 7 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
+        <translation>6 HUECOS, 8 COLORES, SIN REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 6 COLORES, CON REPETIDOS</translation>
+        <translation>6 HUECOS, 6 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 7 COLORES, CON REPETIDOS</translation>
+        <translation>6 HUECOS, 7 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 HUECOS, 8 COLORES, CON REPETIDOS</translation>
+        <translation>6 HUECOS, 8 COLORES, CON REPETIDOS</translation>
     </message>
     <message>
         <source> Redo Last Row </source>
@@ -223,134 +223,134 @@
     <name>HighScores</name>
     <message>
         <source>New High Score</source>
-        <translation type="vanished">Nuevo récord</translation>
+        <translation>Nuevo récord</translation>
     </message>
     <message>
         <source>Enter your name (1-12 char).</source>
-        <translation type="vanished">Escribe tu nombre (de 1 a 12 caracteres).</translation>
+        <translation>Escribe tu nombre (de 1 a 12 caracteres).</translation>
     </message>
     <message>
         <source>The game&apos;s folder cannot be written. </source>
-        <translation type="vanished">No se puede escribir en la carpeta del juego. </translation>
+        <translation>No se puede escribir en la carpeta del juego. </translation>
     </message>
     <message>
         <source>%1 is a folder. </source>
-        <translation type="vanished">%1 es una carpeta. </translation>
+        <translation>%1 es una carpeta. </translation>
     </message>
     <message>
         <source>%1 is a link and was left unchanged. </source>
-        <translation type="vanished">%1 es un enlace y no se ha modificado. </translation>
+        <translation>%1 es un enlace y no se ha modificado. </translation>
     </message>
     <message>
         <source>%1 cannot be read and was left unchanged. </source>
-        <translation type="vanished">%1 no se puede leer y no se ha modificado. </translation>
+        <translation>%1 no se puede leer y no se ha modificado. </translation>
     </message>
     <message>
         <source>%1 is not a high score file and was left unchanged. </source>
-        <translation type="vanished">%1 no es un archivo de récords y no se ha modificado. </translation>
+        <translation>%1 no es un archivo de récords y no se ha modificado. </translation>
     </message>
     <message>
         <source>The high scores are kept in %1.</source>
-        <translation type="vanished">Los récords se guardan en %1.</translation>
+        <translation>Los récords se guardan en %1.</translation>
     </message>
     <message>
         <source>The high scores could not be saved in %1. They stay in the table while the game runs and are saved again with the next high score.</source>
-        <translation type="vanished">No se pudieron guardar los récords en %1. Se conservan en la tabla mientras el juego siga abierto y se guardarán con el próximo récord.</translation>
+        <translation>No se pudieron guardar los récords en %1. Se conservan en la tabla mientras el juego siga abierto y se guardarán con el próximo récord.</translation>
     </message>
     <message>
         <source>Top Scores</source>
-        <translation type="vanished">Mejores puntuaciones</translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>LEVEL </source>
-        <translation type="vanished">NIVEL </translation>
+        <translation>NIVEL </translation>
     </message>
     <message>
         <source>TOP PLAYERS</source>
-        <translation type="vanished">MEJORES JUGADORES</translation>
+        <translation>MEJORES JUGADORES</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Level 1  -  4 spaces  6 colors  no dupliactes</source>
-        <translation type="vanished">Nivel 1  -  4 huecos  6 colores  sin repetidos</translation>
+        <translation>Nivel 1  -  4 huecos  6 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 2  -  4 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Nivel 2  -  4 huecos  7 colores  sin repetidos</translation>
+        <translation>Nivel 2  -  4 huecos  7 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 3  -  4 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Nivel 3  -  4 huecos  8 colores  sin repetidos</translation>
+        <translation>Nivel 3  -  4 huecos  8 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 4  -  4 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Nivel 4  -  4 huecos  6 colores  con repetidos</translation>
+        <translation>Nivel 4  -  4 huecos  6 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 5  -  4 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Nivel 5  -  4 huecos  7 colores  con repetidos</translation>
+        <translation>Nivel 5  -  4 huecos  7 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 6  -  4 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Nivel 6  -  4 huecos  8 colores  con repetidos</translation>
+        <translation>Nivel 6  -  4 huecos  8 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 7  -  5 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Nivel 7  -  5 huecos  6 colores  sin repetidos</translation>
+        <translation>Nivel 7  -  5 huecos  6 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 8  -  5 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Nivel 8  -  5 huecos  7 colores  sin repetidos</translation>
+        <translation>Nivel 8  -  5 huecos  7 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 9  -  5 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Nivel 9  -  5 huecos  8 colores  sin repetidos</translation>
+        <translation>Nivel 9  -  5 huecos  8 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 10 - 5 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Nivel 10 - 5 huecos  6 colores  con repetidos</translation>
+        <translation>Nivel 10 - 5 huecos  6 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 11 - 5 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Nivel 11 - 5 huecos  7 colores  con repetidos</translation>
+        <translation>Nivel 11 - 5 huecos  7 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 12 - 5 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Nivel 12 - 5 huecos  8 colores  con repetidos</translation>
+        <translation>Nivel 12 - 5 huecos  8 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 13 - 6 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Nivel 13 - 6 huecos  6 colores  sin repetidos</translation>
+        <translation>Nivel 13 - 6 huecos  6 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 14 - 6 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Nivel 14 - 6 huecos  7 colores  sin repetidos</translation>
+        <translation>Nivel 14 - 6 huecos  7 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 15 - 6 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Nivel 15 - 6 huecos  8 colores  sin repetidos</translation>
+        <translation>Nivel 15 - 6 huecos  8 colores  sin repetidos</translation>
     </message>
     <message>
         <source>Level 16 - 6 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Nivel 16 - 6 huecos  6 colores  con repetidos</translation>
+        <translation>Nivel 16 - 6 huecos  6 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 17 - 6 spaces  7 colors  duplaictes</source>
-        <translation type="vanished">Nivel 17 - 6 huecos  7 colores  con repetidos</translation>
+        <translation>Nivel 17 - 6 huecos  7 colores  con repetidos</translation>
     </message>
     <message>
         <source>Level 18 - 6 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Nivel 18 - 6 huecos  8 colores  con repetidos</translation>
+        <translation>Nivel 18 - 6 huecos  8 colores  con repetidos</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -453,183 +453,183 @@
     <name>ScreenReader</name>
     <message>
         <source>empty</source>
-        <translation type="vanished">vacío</translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="vanished">rosa</translation>
+        <translation>rosa</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">azul</translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="vanished">morado</translation>
+        <translation>morado</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">verde</translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="vanished">naranja</translation>
+        <translation>naranja</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="vanished">azul claro</translation>
+        <translation>azul claro</translation>
     </message>
     <message>
         <source>dark blue</source>
-        <translation type="vanished">azul oscuro</translation>
+        <translation>azul oscuro</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="vanished">rojo</translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>pink peg</source>
-        <translation type="vanished">ficha rosa</translation>
+        <translation>ficha rosa</translation>
     </message>
     <message>
         <source>blue peg</source>
-        <translation type="vanished">ficha azul</translation>
+        <translation>ficha azul</translation>
     </message>
     <message>
         <source>purple peg</source>
-        <translation type="vanished">ficha morada</translation>
+        <translation>ficha morada</translation>
     </message>
     <message>
         <source>green peg</source>
-        <translation type="vanished">ficha verde</translation>
+        <translation>ficha verde</translation>
     </message>
     <message>
         <source>orange peg</source>
-        <translation type="vanished">ficha naranja</translation>
+        <translation>ficha naranja</translation>
     </message>
     <message>
         <source>light blue peg</source>
-        <translation type="vanished">ficha azul claro</translation>
+        <translation>ficha azul claro</translation>
     </message>
     <message>
         <source>dark blue peg</source>
-        <translation type="vanished">ficha azul oscuro</translation>
+        <translation>ficha azul oscuro</translation>
     </message>
     <message>
         <source>red peg</source>
-        <translation type="vanished">ficha roja</translation>
+        <translation>ficha roja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="vanished">ninguna</translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="vanished">una</translation>
+        <translation>una</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="vanished">dos</translation>
+        <translation>dos</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="vanished">tres</translation>
+        <translation>tres</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="vanished">cuatro</translation>
+        <translation>cuatro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="vanished">cinco</translation>
+        <translation>cinco</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="vanished">seis</translation>
+        <translation>seis</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="vanished">desconocido</translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>black peg</source>
-        <translation type="vanished">ficha negra</translation>
+        <translation>ficha negra</translation>
     </message>
     <message>
         <source>grey peg</source>
-        <translation type="vanished">ficha gris</translation>
+        <translation>ficha gris</translation>
     </message>
     <message>
         <source>hidden peg</source>
-        <translation type="vanished">ficha oculta</translation>
+        <translation>ficha oculta</translation>
     </message>
     <message>
         <source>Place %1: %2, score %3, level %4</source>
-        <translation type="vanished">Puesto %1: %2, puntuación %3, nivel %4</translation>
+        <translation>Puesto %1: %2, puntuación %3, nivel %4</translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="vanished">puntuación %1</translation>
+        <translation>puntuación %1</translation>
     </message>
     <message>
         <source>level %1</source>
-        <translation type="vanished">nivel %1</translation>
+        <translation>nivel %1</translation>
     </message>
     <message>
         <source>No scores yet</source>
-        <translation type="vanished">Todavía no hay récords</translation>
+        <translation>Todavía no hay récords</translation>
     </message>
     <message>
         <source>One player</source>
-        <translation type="vanished">Un jugador</translation>
+        <translation>Un jugador</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n jugador</numerusform>
             <numerusform>%n jugadores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 black</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 negra</numerusform>
             <numerusform>%1 negras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 grey</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 gris</numerusform>
             <numerusform>%1 grises</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 pegs, feedback hidden</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 ficha, respuesta oculta</numerusform>
             <numerusform>%1 fichas, respuesta oculta</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="vanished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>no black</source>
-        <translation type="vanished">ninguna negra</translation>
+        <translation>ninguna negra</translation>
     </message>
     <message>
         <source>no grey</source>
-        <translation type="vanished">ninguna gris</translation>
+        <translation>ninguna gris</translation>
     </message>
     <message>
         <source>one peg, feedback hidden</source>
-        <translation type="vanished">una ficha, respuesta oculta</translation>
+        <translation>una ficha, respuesta oculta</translation>
     </message>
     <message>
         <source>no pegs</source>
-        <translation type="vanished">ninguna ficha</translation>
+        <translation>ninguna ficha</translation>
     </message>
     <message>
         <source>Guess rows</source>

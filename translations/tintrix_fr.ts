@@ -5,90 +5,90 @@
     <name>About</name>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="vanished">À propos de %1</translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="vanished">Version %1.%2.%3</translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>Board</name>
     <message>
         <source>4 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
+        <translation>4 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
+        <translation>4 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
+        <translation>4 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>4 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
+        <translation>4 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>4 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
+        <translation>4 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>4 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">4 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
+        <translation>4 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
+        <translation>5 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
+        <translation>5 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
+        <translation>5 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
+        <translation>5 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
+        <translation>5 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>5 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">5 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
+        <translation>5 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
+        <translation>6 TROUS, 6 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
+        <translation>6 TROUS, 7 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, NO DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
+        <translation>6 TROUS, 8 COULEURS, SANS DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 6 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
+        <translation>6 TROUS, 6 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 7 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
+        <translation>6 TROUS, 7 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source>6 SPACES, 8 COLORS, DUPLICATES</source>
-        <translation type="vanished">6 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
+        <translation>6 TROUS, 8 COULEURS, AVEC DOUBLONS</translation>
     </message>
     <message>
         <source> Redo Last Row </source>
@@ -223,134 +223,134 @@
     <name>HighScores</name>
     <message>
         <source>New High Score</source>
-        <translation type="vanished">Nouveau record</translation>
+        <translation>Nouveau record</translation>
     </message>
     <message>
         <source>Enter your name (1-12 char).</source>
-        <translation type="vanished">Entrez votre nom (1 à 12 caractères).</translation>
+        <translation>Entrez votre nom (1 à 12 caractères).</translation>
     </message>
     <message>
         <source>The game&apos;s folder cannot be written. </source>
-        <translation type="vanished">Le dossier du jeu n&apos;est pas accessible en écriture. </translation>
+        <translation>Le dossier du jeu n&apos;est pas accessible en écriture. </translation>
     </message>
     <message>
         <source>%1 is a folder. </source>
-        <translation type="vanished">%1 est un dossier. </translation>
+        <translation>%1 est un dossier. </translation>
     </message>
     <message>
         <source>%1 is a link and was left unchanged. </source>
-        <translation type="vanished">%1 est un lien et n&apos;a pas été modifié. </translation>
+        <translation>%1 est un lien et n&apos;a pas été modifié. </translation>
     </message>
     <message>
         <source>%1 cannot be read and was left unchanged. </source>
-        <translation type="vanished">%1 est illisible et n&apos;a pas été modifié. </translation>
+        <translation>%1 est illisible et n&apos;a pas été modifié. </translation>
     </message>
     <message>
         <source>%1 is not a high score file and was left unchanged. </source>
-        <translation type="vanished">%1 n&apos;est pas un fichier de meilleurs scores et n&apos;a pas été modifié. </translation>
+        <translation>%1 n&apos;est pas un fichier de meilleurs scores et n&apos;a pas été modifié. </translation>
     </message>
     <message>
         <source>The high scores are kept in %1.</source>
-        <translation type="vanished">Les meilleurs scores sont conservés dans %1.</translation>
+        <translation>Les meilleurs scores sont conservés dans %1.</translation>
     </message>
     <message>
         <source>The high scores could not be saved in %1. They stay in the table while the game runs and are saved again with the next high score.</source>
-        <translation type="vanished">Les meilleurs scores n&apos;ont pas pu être enregistrés dans %1. Ils restent dans le tableau tant que le jeu est ouvert et seront enregistrés avec le prochain record.</translation>
+        <translation>Les meilleurs scores n&apos;ont pas pu être enregistrés dans %1. Ils restent dans le tableau tant que le jeu est ouvert et seront enregistrés avec le prochain record.</translation>
     </message>
     <message>
         <source>Top Scores</source>
-        <translation type="vanished">Meilleurs scores</translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>LEVEL </source>
-        <translation type="vanished">NIVEAU </translation>
+        <translation>NIVEAU </translation>
     </message>
     <message>
         <source>TOP PLAYERS</source>
-        <translation type="vanished">MEILLEURS JOUEURS</translation>
+        <translation>MEILLEURS JOUEURS</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>Level 1  -  4 spaces  6 colors  no dupliactes</source>
-        <translation type="vanished">Niveau 1  -  4 trous  6 couleurs  sans doublons</translation>
+        <translation>Niveau 1  -  4 trous  6 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 2  -  4 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Niveau 2  -  4 trous  7 couleurs  sans doublons</translation>
+        <translation>Niveau 2  -  4 trous  7 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 3  -  4 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Niveau 3  -  4 trous  8 couleurs  sans doublons</translation>
+        <translation>Niveau 3  -  4 trous  8 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 4  -  4 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Niveau 4  -  4 trous  6 couleurs  avec doublons</translation>
+        <translation>Niveau 4  -  4 trous  6 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 5  -  4 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Niveau 5  -  4 trous  7 couleurs  avec doublons</translation>
+        <translation>Niveau 5  -  4 trous  7 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 6  -  4 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Niveau 6  -  4 trous  8 couleurs  avec doublons</translation>
+        <translation>Niveau 6  -  4 trous  8 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 7  -  5 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Niveau 7  -  5 trous  6 couleurs  sans doublons</translation>
+        <translation>Niveau 7  -  5 trous  6 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 8  -  5 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Niveau 8  -  5 trous  7 couleurs  sans doublons</translation>
+        <translation>Niveau 8  -  5 trous  7 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 9  -  5 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Niveau 9  -  5 trous  8 couleurs  sans doublons</translation>
+        <translation>Niveau 9  -  5 trous  8 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 10 - 5 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Niveau 10 - 5 trous  6 couleurs  avec doublons</translation>
+        <translation>Niveau 10 - 5 trous  6 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 11 - 5 spaces  7 colors  duplicates</source>
-        <translation type="vanished">Niveau 11 - 5 trous  7 couleurs  avec doublons</translation>
+        <translation>Niveau 11 - 5 trous  7 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 12 - 5 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Niveau 12 - 5 trous  8 couleurs  avec doublons</translation>
+        <translation>Niveau 12 - 5 trous  8 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 13 - 6 spaces  6 colors  no duplicates</source>
-        <translation type="vanished">Niveau 13 - 6 trous  6 couleurs  sans doublons</translation>
+        <translation>Niveau 13 - 6 trous  6 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 14 - 6 spaces  7 colors  no duplicates</source>
-        <translation type="vanished">Niveau 14 - 6 trous  7 couleurs  sans doublons</translation>
+        <translation>Niveau 14 - 6 trous  7 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 15 - 6 spaces  8 colors  no duplicates</source>
-        <translation type="vanished">Niveau 15 - 6 trous  8 couleurs  sans doublons</translation>
+        <translation>Niveau 15 - 6 trous  8 couleurs  sans doublons</translation>
     </message>
     <message>
         <source>Level 16 - 6 spaces  6 colors  duplicates</source>
-        <translation type="vanished">Niveau 16 - 6 trous  6 couleurs  avec doublons</translation>
+        <translation>Niveau 16 - 6 trous  6 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 17 - 6 spaces  7 colors  duplaictes</source>
-        <translation type="vanished">Niveau 17 - 6 trous  7 couleurs  avec doublons</translation>
+        <translation>Niveau 17 - 6 trous  7 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>Level 18 - 6 spaces  8 colors  duplicates</source>
-        <translation type="vanished">Niveau 18 - 6 trous  8 couleurs  avec doublons</translation>
+        <translation>Niveau 18 - 6 trous  8 couleurs  avec doublons</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -453,183 +453,183 @@
     <name>ScreenReader</name>
     <message>
         <source>empty</source>
-        <translation type="vanished">vide</translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>pink</source>
-        <translation type="vanished">rose</translation>
+        <translation>rose</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="vanished">bleu</translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="vanished">violet</translation>
+        <translation>violet</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="vanished">vert</translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="vanished">orange</translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="vanished">bleu clair</translation>
+        <translation>bleu clair</translation>
     </message>
     <message>
         <source>dark blue</source>
-        <translation type="vanished">bleu foncé</translation>
+        <translation>bleu foncé</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="vanished">rouge</translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>pink peg</source>
-        <translation type="vanished">pion rose</translation>
+        <translation>pion rose</translation>
     </message>
     <message>
         <source>blue peg</source>
-        <translation type="vanished">pion bleu</translation>
+        <translation>pion bleu</translation>
     </message>
     <message>
         <source>purple peg</source>
-        <translation type="vanished">pion violet</translation>
+        <translation>pion violet</translation>
     </message>
     <message>
         <source>green peg</source>
-        <translation type="vanished">pion vert</translation>
+        <translation>pion vert</translation>
     </message>
     <message>
         <source>orange peg</source>
-        <translation type="vanished">pion orange</translation>
+        <translation>pion orange</translation>
     </message>
     <message>
         <source>light blue peg</source>
-        <translation type="vanished">pion bleu clair</translation>
+        <translation>pion bleu clair</translation>
     </message>
     <message>
         <source>dark blue peg</source>
-        <translation type="vanished">pion bleu foncé</translation>
+        <translation>pion bleu foncé</translation>
     </message>
     <message>
         <source>red peg</source>
-        <translation type="vanished">pion rouge</translation>
+        <translation>pion rouge</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="vanished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="vanished">un</translation>
+        <translation>un</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="vanished">deux</translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="vanished">trois</translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="vanished">quatre</translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="vanished">cinq</translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="vanished">six</translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="vanished">inconnu</translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>black peg</source>
-        <translation type="vanished">pion noir</translation>
+        <translation>pion noir</translation>
     </message>
     <message>
         <source>grey peg</source>
-        <translation type="vanished">pion gris</translation>
+        <translation>pion gris</translation>
     </message>
     <message>
         <source>hidden peg</source>
-        <translation type="vanished">pion caché</translation>
+        <translation>pion caché</translation>
     </message>
     <message>
         <source>Place %1: %2, score %3, level %4</source>
-        <translation type="vanished">Place %1 : %2, score %3, niveau %4</translation>
+        <translation>Place %1 : %2, score %3, niveau %4</translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="vanished">score %1</translation>
+        <translation>score %1</translation>
     </message>
     <message>
         <source>level %1</source>
-        <translation type="vanished">niveau %1</translation>
+        <translation>niveau %1</translation>
     </message>
     <message>
         <source>No scores yet</source>
-        <translation type="vanished">Aucun score pour l&apos;instant</translation>
+        <translation>Aucun score pour l&apos;instant</translation>
     </message>
     <message>
         <source>One player</source>
-        <translation type="vanished">Un joueur</translation>
+        <translation>Un joueur</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%n joueur</numerusform>
             <numerusform>%n joueurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 black</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 noir</numerusform>
             <numerusform>%1 noirs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 grey</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 gris</numerusform>
             <numerusform>%1 gris</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 pegs, feedback hidden</source>
-        <translation type="vanished">
+        <translation>
             <numerusform>%1 pion, réponse masquée</numerusform>
             <numerusform>%1 pions, réponse masquée</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="vanished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>no black</source>
-        <translation type="vanished">aucun noir</translation>
+        <translation>aucun noir</translation>
     </message>
     <message>
         <source>no grey</source>
-        <translation type="vanished">aucun gris</translation>
+        <translation>aucun gris</translation>
     </message>
     <message>
         <source>one peg, feedback hidden</source>
-        <translation type="vanished">un pion, réponse masquée</translation>
+        <translation>un pion, réponse masquée</translation>
     </message>
     <message>
         <source>no pegs</source>
-        <translation type="vanished">aucun pion</translation>
+        <translation>aucun pion</translation>
     </message>
     <message>
         <source>Guess rows</source>

@@ -53,7 +53,10 @@ QString InstallTranslations(const QString& folder, const QStringList& uiLanguage
     const QStringList candidates =
         TranslationCandidates(uiLanguages.isEmpty() ? QLocale::system().uiLanguages() : uiLanguages);
     for (const QString& language : candidates) {
-        if (!gameTranslator().load(QStringLiteral("tintrix_") + language, folder))
+        // Exactly this language's file: the loader would otherwise fall back from "de_DE" to
+        // "de" by itself, and the language reported would not be the one loaded.
+        const QString file = QDir(folder).filePath(QStringLiteral("tintrix_%1.qm").arg(language));
+        if (!QFileInfo::exists(file) || !gameTranslator().load(file))
             continue;
         QCoreApplication::installTranslator(&gameTranslator());
         // Qt's standard buttons and dialogs in the same language, when Qt has it.
