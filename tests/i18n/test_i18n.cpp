@@ -490,7 +490,8 @@ private slots:
             link("href=\"#([^\"]+)\"");
         const auto read = [](const QString& name) {
             QFile file(kProgramFolder + '/' + name);
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+            static const QRegularExpression comment("<!--.*?-->", QRegularExpression::DotMatchesEverythingOption);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).remove(comment) : QString();
         };
         const auto topics = [](const QString& html) {
             QList<QPair<QString, QString>> found;
