@@ -81,11 +81,9 @@ QString LocalizedFile(const QString& folder, const QString& fileName)
     if (!g_language.isEmpty()) {
         const QFileInfo file(fileName);
         const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-        for (const QString& language : {g_language, g_language.section(QLatin1Char('_'), 0, 0)}) {
-            const QString translated = file.completeBaseName() + QLatin1Char('_') + language + suffix;
-            if (QFileInfo::exists(dir.filePath(translated)))
-                return dir.filePath(translated);
-        }
+        const QString translated = dir.filePath(file.completeBaseName() + QLatin1Char('_') + g_language + suffix);
+        if (QFileInfo::exists(translated))
+            return translated;
     }
     return dir.filePath(fileName);
 }

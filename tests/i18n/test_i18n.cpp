@@ -381,6 +381,8 @@ private slots:
         QTest::addColumn<QStringList>("said"); // German, French, Spanish
         QTest::newRow("2 black, 1 grey") << 2 << 1 << 0
                                          << QStringList{"zwei schwarze, ein grauer", "deux noirs, un gris", "dos negras, una gris"};
+        QTest::newRow("1 black, 1 grey") << 1 << 1 << 0
+                                         << QStringList{"ein schwarzer, ein grauer", "un noir, un gris", "una negra, una gris"};
         QTest::newRow("1 black, 0 grey") << 1 << 0 << 0
                                          << QStringList{"ein schwarzer, kein grauer", "un noir, aucun gris", "una negra, ninguna gris"};
         QTest::newRow("0 black, 4 grey") << 0 << 4 << 0
@@ -421,7 +423,7 @@ private slots:
             QCOMPARE(SpokenPeg(peg), QString::fromStdString(PegText(peg)));
         QCOMPARE(SpokenColours(all), QString::fromStdString(ColoursText(all)));
         InstallTranslations(kTranslations, {"de"});
-        QCOMPARE(SpokenColours({1, 2, 6, 7}), QString("rosa, blau, hellblau, dunkelblau"));
+        QCOMPARE(SpokenColours({1, 2, 6, 7, 0}), QString("rosa, blau, hellblau, dunkelblau, leer")); // a row not yet full
         QCOMPARE(SpokenHole(s, 0, 4), QString("grüner Stift"));
     }
 
