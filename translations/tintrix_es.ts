@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>The current level - there are 36</source>
-        <translation type="vanished">El nivel actual; hay 36</translation>
+        <translation type="vanished">El nivel actual (hay 36)</translation>
     </message>
     <message>
         <source>TRUE means colors can be repeated</source>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>TRUE means colors can be repeated</source>
-        <translation type="vanished">OUI : les couleurs peuvent se répéter</translation>
+        <translation type="vanished">OUI&#xa0;: les couleurs peuvent se répéter</translation>
     </message>
     <message>
         <source>This is the current selected color</source>
@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>Score: 000</source>
-        <translation type="vanished">Score : 000</translation>
+        <translation type="vanished">Score&#xa0;: 000</translation>
     </message>
     <message>
         <source>score: %1</source>
-        <translation type="vanished">Score : %1</translation>
+        <translation type="vanished">Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>Level %1</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>SORRY!</source>
-        <translation type="vanished">DOMMAGE !</translation>
+        <translation type="vanished">DOMMAGE&#xa0;!</translation>
     </message>
     <message>
         <source>GAME OVER</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="vanished">FÉLICITATIONS !</translation>
+        <translation type="vanished">FÉLICITATIONS&#xa0;!</translation>
     </message>
     <message>
         <source>ALL 36 LEVELS SOLVED</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Exit Tintrix?</source>
-        <translation type="vanished">Quitter Tintrix ?</translation>
+        <translation type="vanished">Quitter Tintrix&#xa0;?</translation>
     </message>
     <message>
         <source>Correct Combination</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Place %1: %2, score %3, level %4</source>
-        <translation>Place %1 : %2, score %3, niveau %4</translation>
+        <translation>Place %1&#xa0;: %2, score %3, niveau %4</translation>
     </message>
     <message>
         <source>score %1</source>
@@ -665,11 +665,11 @@
     </message>
     <message>
         <source>Colour in hand: </source>
-        <translation type="vanished">Couleur en main : </translation>
+        <translation type="vanished">Couleur en main&#xa0;: </translation>
     </message>
     <message>
         <source>Colour in hand: %1</source>
-        <translation type="vanished">Couleur en main : %1</translation>
+        <translation type="vanished">Couleur en main&#xa0;: %1</translation>
     </message>
     <message>
         <source>No colour in hand</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="vanished">Rangée %1 : %2.</translation>
+        <translation type="vanished">Rangée %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source> The feedback of row 1 is hidden.</source>
@@ -693,15 +693,15 @@
     </message>
     <message>
         <source> Solved! Level %1 won, score %2.</source>
-        <translation type="vanished"> Résolu ! Niveau %1 gagné, score %2.</translation>
+        <translation type="vanished"> Résolu&#xa0;! Niveau %1 gagné, score %2.</translation>
     </message>
     <message>
         <source> Solved! All 36 levels won, score %1.</source>
-        <translation type="vanished"> Résolu ! Les 36 niveaux sont gagnés, score %1.</translation>
+        <translation type="vanished"> Résolu&#xa0;! Les 36 niveaux sont gagnés, score %1.</translation>
     </message>
     <message>
         <source> No rows left: the level is lost. The secret was %1.</source>
-        <translation type="vanished"> Plus aucune rangée : le niveau est perdu. La combinaison secrète était %1.</translation>
+        <translation type="vanished"> Plus aucune rangée&#xa0;: le niveau est perdu. La combinaison secrète était %1.</translation>
     </message>
     <message>
         <source>Row %1, hole %2, </source>
@@ -749,11 +749,11 @@
     </message>
     <message>
         <source>Check row %1: </source>
-        <translation type="vanished">Vérifier la rangée %1 : </translation>
+        <translation type="vanished">Vérifier la rangée %1&#xa0;: </translation>
     </message>
     <message>
         <source>Check row %1: %2</source>
-        <translation type="vanished">Vérifier la rangée %1 : %2</translation>
+        <translation type="vanished">Vérifier la rangée %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Scores the current row</source>
@@ -773,11 +773,11 @@
     </message>
     <message>
         <source>Correct combination: </source>
-        <translation type="vanished">Combinaison correcte : </translation>
+        <translation type="vanished">Combinaison correcte&#xa0;: </translation>
     </message>
     <message>
         <source>Correct combination: %1</source>
-        <translation type="vanished">Combinaison correcte : %1</translation>
+        <translation type="vanished">Combinaison correcte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Help topics</source>
