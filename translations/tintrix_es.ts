@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Correct Color Combination</source>
-        <translation type="vanished">Combinación de colores correcta</translation>
+        <translation type="vanished">Combinación de colores</translation>
     </message>
     <message>
         <source>OK</source>

@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Correct Color Combination</source>
-        <translation type="vanished">Bonne combinaison de couleurs</translation>
+        <translation type="vanished">Combinaison de couleurs</translation>
     </message>
     <message>
         <source>OK</source>
