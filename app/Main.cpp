@@ -6,6 +6,7 @@
 #include "Startup.h"
 #include "SystemAudio.h"
 #include "TimeScale.h"
+#include "Translations.h"
 
 // Qt
 #include <QApplication>
@@ -35,6 +36,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(TINTRIX_VERSION);
     QApplication::setWindowIcon(QIcon(":/pictures/tintrix-256.png"));
     const QString programFolder = QApplication::applicationDirPath();
+    // The desktop's language, when the game has it; English otherwise. Nothing stored depends
+    // on it: scores and settings read and write the same in every language.
+    tintrix::InstallTranslations(programFolder + QStringLiteral("/translations"));
 
     // Test seam: TINTRIX_TEST_SEED fixes the secrets, so that a scripted player can replay a
     // game it has seen. Unset, the board draws them from its clock-seeded generator.

@@ -4,7 +4,9 @@
 #                                              the prefix is /usr, where Debian keeps games
 #   <prefix>/lib/tintrix/                      the program's folder: the executable, and links
 #                                              to the files it reads beside itself
-#   <prefix>/share/tintrix/                    those files: sounds, music and help
+#   <prefix>/share/tintrix/                    those files: sounds, music, help (English and
+#                                              translated, tintrix_<lang>.hlp) and the
+#                                              translations, translations/tintrix_<lang>.qm
 #   <prefix>/share/applications/org.example.tintrix.desktop
 #   <prefix>/share/metainfo/org.example.tintrix.metainfo.xml
 #   <prefix>/share/icons/hicolor/<N>x<N>/apps/tintrix.png, .../scalable/apps/tintrix.svg
@@ -28,6 +30,9 @@ set(_staging "${CMAKE_BINARY_DIR}/install-staging")
 # a relative link into the data folder, where architecture-independent files belong.
 install(TARGETS tintrix RUNTIME DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
 set(_media Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp)
+foreach(_lang IN LISTS TINTRIX_LANGUAGES)
+  list(APPEND _media "tintrix_${_lang}.hlp")
+endforeach()
 file(RELATIVE_PATH _program_to_data "/prefix/${TINTRIX_INSTALL_PROGRAMDIR}" "/prefix/${TINTRIX_INSTALL_DATADIR}")
 file(MAKE_DIRECTORY "${_staging}/links")
 foreach(_file IN LISTS _media)
@@ -35,6 +40,11 @@ foreach(_file IN LISTS _media)
   file(CREATE_LINK "${_program_to_data}/${_file}" "${_staging}/links/${_file}" SYMBOLIC)
   install(FILES "${_staging}/links/${_file}" DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
 endforeach()
+
+# The translations: one folder, linked from the program's folder as a whole.
+install(FILES ${TINTRIX_QM_FILES} DESTINATION "${TINTRIX_INSTALL_DATADIR}/translations")
+file(CREATE_LINK "${_program_to_data}/translations" "${_staging}/links/translations" SYMBOLIC)
+install(FILES "${_staging}/links/translations" DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
 
 # The launcher finds the program's folder from its own resolved location. Installed into /usr
 # (a distribution's package, or by hand) it goes to /usr/games, elsewhere to <prefix>/bin.

@@ -35,7 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2, fonts-dejavu-core")
 # Effects and music play through a PulseAudio server, PipeWire's or PulseAudio's own.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# Qt's own translations give its standard buttons and dialogs the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
 
 set(CPACK_GENERATOR "DEB")
 include(CPack)

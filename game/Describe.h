@@ -23,4 +23,22 @@ namespace tintrix {
 /** The secret's colours in order: "pink, blue, green, orange". */
 [[nodiscard]] std::string ColoursText(const std::vector<int>& colours);
 
+// The same words one by one, for a translated description (their context is "ScreenReader").
+/** "pink" for colour 1, "empty" for 0, "unknown" beyond the colours. */
+[[nodiscard]] const char* ColourWord(int colour);
+/** "pink peg" for colour 1, "empty" for 0, "unknown" beyond the colours. */
+[[nodiscard]] const char* ColourPegWord(int colour);
+/** "black peg", "grey peg", "hidden peg" or "empty". */
+[[nodiscard]] const char* PegWord(Peg peg);
+/** "no", "one", ... "six", or nullptr for any other number. */
+[[nodiscard]] const char* CountWordOrNull(int n);
+
+/** The feedback pegs of a row by kind. */
+struct FeedbackCount {
+    int black = 0;
+    int grey = 0;
+    int hidden = 0;
+};
+[[nodiscard]] FeedbackCount CountFeedback(const GameState& s, int row);
+
 } // namespace tintrix

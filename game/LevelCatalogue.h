@@ -2,6 +2,8 @@
 // The eighteen level configurations and how a tournament walks through them.
 #pragma once
 
+#include "Translatable.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -17,8 +19,8 @@ struct LevelSpec {
     int ColorCount;                    ///< colours in play: 6, 7 or 8
     bool DuplicatesAllowed;            ///< whether the secret may repeat a colour
     int RowLimit;                      ///< index of the last row: the level has RowLimit + 1 rows
-    std::string_view LevelDescription; ///< the banner's detail line
-    std::string_view MenuCaption;      ///< the level command's caption, spelt as the game always had it
+    std::string_view LevelDescription; ///< the banner's detail line, translated in the context "Board"
+    std::string_view MenuCaption;      ///< the level command's caption, spelt as the game always had it (context "Menu")
 
     [[nodiscard]] constexpr int LastHoleIndex() const { return Holes - 1; }
 };
@@ -31,24 +33,24 @@ inline constexpr int kMaxColors = 8;
 
 // clang-format off
 inline constexpr std::array<LevelSpec, kCatalogueRows> kLevelCatalogue{{
-    { 1, "Level1",  4, 6, false,  7, "4 SPACES, 6 COLORS, NO DUPLICATES", "Level 1  -  4 spaces  6 colors  no dupliactes"},
-    { 2, "Level2",  4, 7, false,  7, "4 SPACES, 7 COLORS, NO DUPLICATES", "Level 2  -  4 spaces  7 colors  no duplicates"},
-    { 3, "Level3",  4, 8, false,  7, "4 SPACES, 8 COLORS, NO DUPLICATES", "Level 3  -  4 spaces  8 colors  no duplicates"},
-    { 4, "Level4",  4, 6, true,   9, "4 SPACES, 6 COLORS, DUPLICATES",    "Level 4  -  4 spaces  6 colors  duplicates"},
-    { 5, "Level5",  4, 7, true,   9, "4 SPACES, 7 COLORS, DUPLICATES",    "Level 5  -  4 spaces  7 colors  duplicates"},
-    { 6, "Level6",  4, 8, true,   9, "4 SPACES, 8 COLORS, DUPLICATES",    "Level 6  -  4 spaces  8 colors  duplicates"},
-    { 7, "Level7",  5, 6, false,  7, "5 SPACES, 6 COLORS, NO DUPLICATES", "Level 7  -  5 spaces  6 colors  no duplicates"},
-    { 8, "Level8",  5, 7, false,  7, "5 SPACES, 7 COLORS, NO DUPLICATES", "Level 8  -  5 spaces  7 colors  no duplicates"},
-    { 9, "Level9",  5, 8, false,  7, "5 SPACES, 8 COLORS, NO DUPLICATES", "Level 9  -  5 spaces  8 colors  no duplicates"},
-    {10, "level10", 5, 6, true,  10, "5 SPACES, 6 COLORS, DUPLICATES",    "Level 10 - 5 spaces  6 colors  duplicates"},
-    {11, "level11", 5, 7, true,  10, "5 SPACES, 7 COLORS, DUPLICATES",    "Level 11 - 5 spaces  7 colors  duplicates"},
-    {12, "level12", 5, 8, true,  10, "5 SPACES, 8 COLORS, DUPLICATES",    "Level 12 - 5 spaces  8 colors  duplicates"},
-    {13, "Level13", 6, 6, false,  7, "6 SPACES, 6 COLORS, NO DUPLICATES", "Level 13 - 6 spaces  6 colors  no duplicates"},
-    {14, "Level14", 6, 7, false,  7, "6 SPACES, 7 COLORS, NO DUPLICATES", "Level 14 - 6 spaces  7 colors  no duplicates"},
-    {15, "Level15", 6, 8, false,  7, "6 SPACES, 8 COLORS, NO DUPLICATES", "Level 15 - 6 spaces  8 colors  no duplicates"},
-    {16, "Level16", 6, 6, true,  11, "6 SPACES, 6 COLORS, DUPLICATES",    "Level 16 - 6 spaces  6 colors  duplicates"},
-    {17, "Level17", 6, 7, true,  11, "6 SPACES, 7 COLORS, DUPLICATES",    "Level 17 - 6 spaces  7 colors  duplaictes"},
-    {18, "Level18", 6, 8, true,  11, "6 SPACES, 8 COLORS, DUPLICATES",    "Level 18 - 6 spaces  8 colors  duplicates"},
+    { 1, "Level1",  4, 6, false,  7, QT_TRANSLATE_NOOP("Board", "4 SPACES, 6 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 1  -  4 spaces  6 colors  no dupliactes")},
+    { 2, "Level2",  4, 7, false,  7, QT_TRANSLATE_NOOP("Board", "4 SPACES, 7 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 2  -  4 spaces  7 colors  no duplicates")},
+    { 3, "Level3",  4, 8, false,  7, QT_TRANSLATE_NOOP("Board", "4 SPACES, 8 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 3  -  4 spaces  8 colors  no duplicates")},
+    { 4, "Level4",  4, 6, true,   9, QT_TRANSLATE_NOOP("Board", "4 SPACES, 6 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 4  -  4 spaces  6 colors  duplicates")},
+    { 5, "Level5",  4, 7, true,   9, QT_TRANSLATE_NOOP("Board", "4 SPACES, 7 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 5  -  4 spaces  7 colors  duplicates")},
+    { 6, "Level6",  4, 8, true,   9, QT_TRANSLATE_NOOP("Board", "4 SPACES, 8 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 6  -  4 spaces  8 colors  duplicates")},
+    { 7, "Level7",  5, 6, false,  7, QT_TRANSLATE_NOOP("Board", "5 SPACES, 6 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 7  -  5 spaces  6 colors  no duplicates")},
+    { 8, "Level8",  5, 7, false,  7, QT_TRANSLATE_NOOP("Board", "5 SPACES, 7 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 8  -  5 spaces  7 colors  no duplicates")},
+    { 9, "Level9",  5, 8, false,  7, QT_TRANSLATE_NOOP("Board", "5 SPACES, 8 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 9  -  5 spaces  8 colors  no duplicates")},
+    {10, "level10", 5, 6, true,  10, QT_TRANSLATE_NOOP("Board", "5 SPACES, 6 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 10 - 5 spaces  6 colors  duplicates")},
+    {11, "level11", 5, 7, true,  10, QT_TRANSLATE_NOOP("Board", "5 SPACES, 7 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 11 - 5 spaces  7 colors  duplicates")},
+    {12, "level12", 5, 8, true,  10, QT_TRANSLATE_NOOP("Board", "5 SPACES, 8 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 12 - 5 spaces  8 colors  duplicates")},
+    {13, "Level13", 6, 6, false,  7, QT_TRANSLATE_NOOP("Board", "6 SPACES, 6 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 13 - 6 spaces  6 colors  no duplicates")},
+    {14, "Level14", 6, 7, false,  7, QT_TRANSLATE_NOOP("Board", "6 SPACES, 7 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 14 - 6 spaces  7 colors  no duplicates")},
+    {15, "Level15", 6, 8, false,  7, QT_TRANSLATE_NOOP("Board", "6 SPACES, 8 COLORS, NO DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 15 - 6 spaces  8 colors  no duplicates")},
+    {16, "Level16", 6, 6, true,  11, QT_TRANSLATE_NOOP("Board", "6 SPACES, 6 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 16 - 6 spaces  6 colors  duplicates")},
+    {17, "Level17", 6, 7, true,  11, QT_TRANSLATE_NOOP("Board", "6 SPACES, 7 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 17 - 6 spaces  7 colors  duplaictes")},
+    {18, "Level18", 6, 8, true,  11, QT_TRANSLATE_NOOP("Board", "6 SPACES, 8 COLORS, DUPLICATES"), QT_TRANSLATE_NOOP("Menu", "Level 18 - 6 spaces  8 colors  duplicates")},
 }};
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include "HighScoreStore.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -19,8 +20,8 @@ namespace {
 std::optional<QString> askName(QWidget* parent)
 {
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("New High Score"));
-    dialog.setLabelText(QStringLiteral("Enter your name (1-12 char)."));
+    dialog.setWindowTitle(QCoreApplication::translate("HighScores", "New High Score"));
+    dialog.setLabelText(QCoreApplication::translate("HighScores", "Enter your name (1-12 char)."));
     dialog.setTextValue(QString());
     const bool ok = dialog.exec() == QDialog::Accepted;
     // OK and Cancel close the prompt; a prompt still open was left because the program ends.
@@ -44,22 +45,22 @@ QString fallbackNotice(HighScoreStore::Obstacle obstacle, const QString& program
     case Obstacle::None:
         break;
     case Obstacle::ReadOnlyFolder:
-        why = QStringLiteral("The game's folder cannot be written. ");
+        why = QCoreApplication::translate("HighScores", "The game's folder cannot be written. ");
         break;
     case Obstacle::Folder:
-        why = QStringLiteral("%1 is a folder. ").arg(file);
+        why = QCoreApplication::translate("HighScores", "%1 is a folder. ").arg(file);
         break;
     case Obstacle::Link:
-        why = QStringLiteral("%1 is a link and was left unchanged. ").arg(file);
+        why = QCoreApplication::translate("HighScores", "%1 is a link and was left unchanged. ").arg(file);
         break;
     case Obstacle::Unreadable:
-        why = QStringLiteral("%1 cannot be read and was left unchanged. ").arg(file);
+        why = QCoreApplication::translate("HighScores", "%1 cannot be read and was left unchanged. ").arg(file);
         break;
     case Obstacle::NotScores:
-        why = QStringLiteral("%1 is not a high score file and was left unchanged. ").arg(file);
+        why = QCoreApplication::translate("HighScores", "%1 is not a high score file and was left unchanged. ").arg(file);
         break;
     }
-    return why + QStringLiteral("The high scores are kept in %1.").arg(QDir::toNativeSeparators(fallbackFile));
+    return why + QCoreApplication::translate("HighScores", "The high scores are kept in %1.").arg(QDir::toNativeSeparators(fallbackFile));
 }
 
 } // namespace
@@ -116,8 +117,8 @@ void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
 
     const HighScoreStore::SaveResult saved = store.save(m_unsaved, m_onDisk);
     if (saved.where == HighScoreStore::Where::Nowhere) {
-        m_notice(parent, QStringLiteral("The high scores could not be saved in %1. They stay in the table "
-                                        "while the game runs and are saved again with the next high score.")
+        m_notice(parent, QCoreApplication::translate("HighScores", "The high scores could not be saved in %1. They stay in the table "
+                                                                    "while the game runs and are saved again with the next high score.")
                              .arg(QDir::toNativeSeparators(store.activeFile())));
         return;
     }

@@ -4,6 +4,7 @@
 #include "Zoom.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -65,11 +66,10 @@ void placeLabels(QWidget* parent, PlaceLabels& labels, const QString& name, cons
     }
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(left, top, ZoomedTwips(kButtonWidth), ZoomedTwips(kButtonHeight));
     return b;
 }
 
@@ -90,7 +90,7 @@ QLabel* PlaceLabels::operator[](int i) const
 HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HighScoreFrm"));
-    setWindowTitle(QStringLiteral("Top Scores"));
+    setWindowTitle(QCoreApplication::translate("HighScores", "Top Scores"));
     // The window follows the board's size.
     setFont(ZoomedFont(font()));
 
@@ -98,7 +98,7 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     const QSize number = widestNumber(metrics);
     const int scoreWidth = std::max(ZoomedTwips(kScoreMinWidth), number.width());
     const int levelLeft = ZoomedTwips(kScoreLeft) + scoreWidth + ZoomedTwips(kLevelGap);
-    const QString levelPrefix = QStringLiteral("LEVEL ");
+    const QString levelPrefix = QCoreApplication::translate("HighScores", "LEVEL ");
     const int levelWidth = std::max(ZoomedTwips(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
     const int width = std::max(ZoomedTwips(kMinWidth), levelLeft + levelWidth + ZoomedTwips(kRightMargin));
     const int rowHeight = std::max(ZoomedTwips(kRowHeight), number.height());
@@ -107,7 +107,7 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + ZoomedTwips(kButtonsGap);
     setFixedSize(width, buttonsTop + ZoomedTwips(kButtonHeight) + ZoomedTwips(kBottomMargin));
 
-    auto* heading = new QLabel(QStringLiteral("TOP PLAYERS"), this);
+    auto* heading = new QLabel(QCoreApplication::translate("HighScores", "TOP PLAYERS"), this);
     heading->setObjectName(QStringLiteral("lblTitle"));
     heading->setAlignment(Qt::AlignCenter);
     QFont font = heading->font();
@@ -127,18 +127,21 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
         ScoreLbl[i]->setText(QString::number(entry.Score));
         LevelTxt[i]->setText(levelPrefix + QString::number(entry.Level));
         // A screen reader reads each place as one line.
-        NameLbl[i]->setAccessibleName(QStringLiteral("Place %1: %2, score %3, level %4").arg(i).arg(entry.Name).arg(entry.Score).arg(entry.Level));
-        ScoreLbl[i]->setAccessibleName(QStringLiteral("score %1").arg(entry.Score));
-        LevelTxt[i]->setAccessibleName(QStringLiteral("level %1").arg(entry.Level));
+        NameLbl[i]->setAccessibleName(QCoreApplication::translate("ScreenReader", "Place %1: %2, score %3, level %4").arg(i).arg(entry.Name).arg(entry.Score).arg(entry.Level));
+        ScoreLbl[i]->setAccessibleName(QCoreApplication::translate("ScreenReader", "score %1").arg(entry.Score));
+        LevelTxt[i]->setAccessibleName(QCoreApplication::translate("ScreenReader", "level %1").arg(entry.Level));
     }
-    setAccessibleDescription(table.HighScoreCount == 0   ? QStringLiteral("No scores yet")
-                             : table.HighScoreCount == 1 ? QStringLiteral("One player")
-                                                         : QStringLiteral("%1 players").arg(table.HighScoreCount));
+    setAccessibleDescription(table.HighScoreCount == 0   ? QCoreApplication::translate("ScreenReader", "No scores yet")
+                             : table.HighScoreCount == 1 ? QCoreApplication::translate("ScreenReader", "One player")
+                                                         : QCoreApplication::translate("ScreenReader", "%n players", nullptr, table.HighScoreCount));
 
-    const int buttonsLeft = (width - 2 * ZoomedTwips(kButtonWidth) - ZoomedTwips(kButtonGap)) / 2;
-    Command1 = button(this, "Command1", QStringLiteral("OK"), buttonsLeft, buttonsTop);
-    Command2 = button(this, "Command2", QStringLiteral("Cancel"), buttonsLeft + ZoomedTwips(kButtonWidth) + ZoomedTwips(kButtonGap),
-                      buttonsTop);
+    Command1 = button(this, "Command1", QCoreApplication::translate("HighScores", "OK"));
+    Command2 = button(this, "Command2", QCoreApplication::translate("HighScores", "Cancel"));
+    // Both buttons as wide as the wider caption needs, and never narrower than the design.
+    const int buttonWidth = std::max({ZoomedTwips(kButtonWidth), Command1->sizeHint().width(), Command2->sizeHint().width()});
+    const int buttonsLeft = (width - 2 * buttonWidth - ZoomedTwips(kButtonGap)) / 2;
+    Command1->setGeometry(buttonsLeft, buttonsTop, buttonWidth, ZoomedTwips(kButtonHeight));
+    Command2->setGeometry(buttonsLeft + buttonWidth + ZoomedTwips(kButtonGap), buttonsTop, buttonWidth, ZoomedTwips(kButtonHeight));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

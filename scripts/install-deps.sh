@@ -9,6 +9,9 @@ packages=(
   # Qt 6 widgets, multimedia and their platform plugins (xcb and offscreen)
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgl-dev
+  # translations: Qt's tools and CMake support for them, and Qt's own translations of its
+  # standard buttons and dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   # a private sound server with a null sink for the benchmarks (music plays, silently)

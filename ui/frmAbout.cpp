@@ -40,7 +40,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lblVersion->setObjectName("lblVersion");
     lblVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(QCoreApplication::translate("About", "OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -75,10 +75,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 void frmAbout::Form_Load()
 {
     const QString title = ApplicationTitle();
-    setWindowTitle("About " + title);
+    setWindowTitle(QCoreApplication::translate("About", "About %1").arg(title));
     // Always three numbers, without leading zeros: "1.2" reads "1.2.0".
     const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    lblVersion->setText(QCoreApplication::translate("About", "Version %1.%2.%3")
                             .arg(version.majorVersion())
                             .arg(version.minorVersion())
                             .arg(version.microVersion()));

@@ -20,6 +20,9 @@ e2e_init() {
     rm -rf "$E2E_ART"
     mkdir -p "$E2E_ART"
     E2E_TMP="$(mktemp -d "${TMPDIR:-/tmp}/tintrix-e2e.XXXXXX")"
+    # The game in English, whatever the machine's language: the checks read its English texts.
+    unset LANGUAGE LC_MESSAGES
+    export LC_ALL=C.UTF-8
     trap e2e_cleanup EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM HUP

@@ -61,7 +61,9 @@ expected="$(printf '%s\n' usr/games/tintrix usr/lib/tintrix/tintrix usr/share/ma
     usr/share/doc/tintrix/{changelog.gz,copyright} usr/share/applications/org.example.tintrix.desktop \
     usr/share/metainfo/org.example.tintrix.metainfo.xml usr/share/icons/hicolor/scalable/apps/tintrix.svg \
     usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/tintrix.png \
-    usr/{lib,share}/tintrix/{Change.wav,DropPeg.wav,Gling.wav,redo.wav,Airy.mid,tintrix.hlp} | LC_ALL=C sort)"
+    usr/{lib,share}/tintrix/{Change.wav,DropPeg.wav,Gling.wav,redo.wav,Airy.mid,tintrix.hlp} \
+    usr/{lib,share}/tintrix/tintrix_{de,fr,es}.hlp usr/lib/tintrix/translations \
+    usr/share/tintrix/translations/tintrix_{de,fr,es}.qm | LC_ALL=C sort)"
 [ "$files" = "$expected" ] ||
     e2e_fail "the package's files differ from the expected list:$(printf '\n'; diff <(echo "$expected") <(echo "$files") || true)"
 
@@ -70,7 +72,7 @@ tree="$E2E_TMP/tree"
 dpkg-deb -x "$deb" "$tree"
 for f in "$tree"/usr/lib/tintrix/*; do
     [ "$(basename "$f")" = tintrix ] && continue
-    [ -L "$f" ] && [ -f "$f" ] || e2e_fail "${f#"$tree"/} is not a link to a file in the package"
+    [ -L "$f" ] && { [ -f "$f" ] || [ -d "$f" ]; } || e2e_fail "${f#"$tree"/} is not a link into the package"
 done
 [ "$(zcat "$tree/usr/share/doc/tintrix/changelog.gz" | sed -n '1s/^tintrix (\([^)]*\)).*/\1/p')" = "$version" ] ||
     e2e_fail "the changelog's latest entry is not version $version"
