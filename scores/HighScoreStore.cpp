@@ -126,27 +126,20 @@ Replaced replaceFile(const QString& path, const std::function<bool(QFile&)>& fil
         return Replaced::Link;
     if (old.exists() && !old.isWritable())
         return Replaced::Failed;
-    QFile temp;
-    for (int tries = 0;; ++tries) {
-        temp.setFileName(tempNameFor(path));
-        if (temp.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            break;
-        if (tries == 3 || !temp.exists()) // not a name taken by chance: the folder refuses
-            return Replaced::Failed;
-    }
+    // New only: never anything already there, by whatever chance.
+    QFile temp(tempNameFor(path));
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Replaced::Failed;
     bool written = (!old.isFile() || temp.setPermissions(old.permissions())) && fill(temp) && temp.flush()
                    && ::fsync(temp.handle()) == 0;
     temp.close();
     written = written && temp.error() == QFileDevice::NoError;
-    Replaced result = Replaced::Failed;
-    if (!written)
-        result = Replaced::Failed;
-    else if (QFileInfo(path).isSymLink())
-        result = Replaced::Link;
-    else if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
+    const bool link = written && QFileInfo(path).isSymLink();
+    if (written && !link
+        && std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
         return Replaced::Done;
     temp.remove();
-    return result;
+    return link ? Replaced::Link : Replaced::Failed;
 }
 
 // Whether something that is not a file, nor a link, has the name: a folder, pipe, device or

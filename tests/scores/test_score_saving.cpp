@@ -170,40 +170,46 @@ private slots:
     void backupsNameTakenBySomethingElse_data()
     {
         QTest::addColumn<QString>("blocker");
-        QTest::addColumn<bool>("perUserFolder"); // the per-user folder can be made
+        QTest::addColumn<QString>("perUser"); // the per-user folder: "" fine, else what is wrong
         QTest::addColumn<QString>("why");
-        QTest::newRow("folder") << "folder" << true << "Hsl.hsl.bak is a folder, so the damaged high score file was kept as";
-        QTest::newRow("pipe") << "pipe" << true << "Hsl.hsl.bak is not a regular file, so the damaged high score file was kept as";
-        QTest::newRow("folder, nowhere else") << "folder" << false << "Hsl.hsl.bak is a folder, so the damaged high score file could not be kept";
+        const char* kept = "so the damaged high score file was kept as";
+        const char* notKept = "Hsl.hsl.bak is a folder, so the damaged high score file could not be kept";
+        QTest::newRow("folder") << "folder" << "" << QString("Hsl.hsl.bak is a folder, ") + kept;
+        QTest::newRow("pipe") << "pipe" << "" << QString("Hsl.hsl.bak is not a regular file, ") + kept;
+        QTest::newRow("no per-user folder") << "folder" << "uncreatable" << notKept;
+        QTest::newRow("a pipe there too") << "folder" << "pipe" << notKept;
     }
     void backupsNameTakenBySomethingElse()
     {
         QFETCH(QString, blocker);
-        QFETCH(bool, perUserFolder);
+        QFETCH(QString, perUser);
         Game game;
         const QString file = game.programFolder + "/Hsl.hsl", bak = file + ".bak";
-        const QString user = perUserFolder ? game.dir.path() + "/user" : UncreatableFolder(game.dir.path());
+        const QString user = perUser == "uncreatable" ? UncreatableFolder(game.dir.path()) : game.dir.path() + "/user";
         game.book.setFallbackFolder(user);
         QVERIFY(WriteAll(file, kDamaged));
         if (blocker == "folder")
             QVERIFY(QDir().mkpath(bak) && WriteAll(bak + "/inside", "x"));
         else
             QCOMPARE(mkfifo(qPrintable(bak), 0600), 0);
-        const QString before = snapshot(bak);
+        if (perUser == "pipe")
+            QVERIFY(QDir().mkpath(user) && mkfifo(qPrintable(user + "/Hsl.hsl.bak"), 0600) == 0);
+        const QString before = snapshot(bak) + '|' + snapshot(user + "/Hsl.hsl.bak");
 
         game.book.LoadHighScores();
         game.answers << "ann" << "bo";
         game.book.RecordHighScore(300, 4, nullptr);
-        QCOMPARE(snapshot(bak), before);
         QCOMPARE(game.names(), QString("ANN,OLD"));
         QCOMPARE(game.notices.size(), 1);
         QFETCH(QString, why);
         QVERIFY2(game.notices[0].startsWith(bak.chopped(11) + why), qPrintable(game.notices[0]));
-        if (!perUserFolder) {
+        if (!perUser.isEmpty()) {
+            QCOMPARE(snapshot(bak) + '|' + snapshot(user + "/Hsl.hsl.bak"), before);
             QCOMPARE(ReadAll(file), kDamaged);
             QVERIFY2(game.notices[0].contains("could not be saved"), qPrintable(game.notices[0]));
             return;
         }
+        QCOMPARE(snapshot(bak), before.section('|', 0, 0));
         QVERIFY2(game.notices[0].endsWith(user + "/Hsl.hsl.bak."), qPrintable(game.notices[0]));
         QCOMPARE(ReadAll(user + "/Hsl.hsl.bak"), kDamaged);
         QCOMPARE(ReadAll(file), SerializeHighScores(game.book.table()));
