@@ -155,9 +155,15 @@ void HighScoreBook::retrySave()
 {
     if (!m_toldWaiting && m_waitingSince.hasExpired(kTellWaitingMs)) {
         m_toldWaiting = true;
-        // Modal: the timer goes on trying meanwhile.
-        m_notice(m_parent, tr("Another copy of the game is saving its high scores. Yours will be saved "
-                              "as soon as it has finished."));
+        // Told from outside this timer's own call, or the timer would stand still while the
+        // notice, modal, is shown: the save goes on being tried and may finish meanwhile.
+        QMetaObject::invokeMethod(
+            &m_retry,
+            [this] {
+                m_notice(m_parent, tr("Another copy of the game is saving its high scores. Yours will be saved "
+                                      "as soon as it has finished."));
+            },
+            Qt::QueuedConnection);
         return;
     }
     saveUnsaved();
