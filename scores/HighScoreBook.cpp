@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace tintrix {
 
@@ -35,11 +36,11 @@ void showNotice(QWidget* parent, const QString& text)
     QMessageBox::information(parent, ApplicationTitle(), text);
 }
 
-// Why the scores went to fallbackFile rather than programFile, and where they are now.
-QString fallbackNotice(HighScoreStore::Obstacle obstacle, const QString& programFile, const QString& fallbackFile)
+// Why the scores are not in passedFile, and the file they are kept in.
+QString whereNotice(HighScoreStore::Obstacle obstacle, const QString& passedFile, const QString& keptIn)
 {
     using Obstacle = HighScoreStore::Obstacle;
-    const QString file = QDir::toNativeSeparators(programFile);
+    const QString file = QDir::toNativeSeparators(passedFile);
     QString why;
     switch (obstacle) {
     case Obstacle::None:
@@ -60,7 +61,25 @@ QString fallbackNotice(HighScoreStore::Obstacle obstacle, const QString& program
         why = QCoreApplication::translate("HighScores", "%1 is not a high score file and was left unchanged. ").arg(file);
         break;
     }
-    return why + QCoreApplication::translate("HighScores", "The high scores are kept in %1.").arg(QDir::toNativeSeparators(fallbackFile));
+    return why + QCoreApplication::translate("HighScores", "The high scores are kept in %1.").arg(QDir::toNativeSeparators(keptIn));
+}
+
+// What stood in the way of the backup of a damaged file, and what became of it.
+QString backupNotice(const HighScoreStore::SaveResult& saved)
+{
+    const QString blocker = QDir::toNativeSeparators(saved.backupBlockedBy);
+    if (saved.backupKeptAs.isEmpty()) {
+        return saved.backupBlockedByFolder
+                   ? QCoreApplication::translate("HighScores", "%1 is a folder, so the damaged high score file could not be kept "
+                                       "and was left unchanged. ").arg(blocker)
+                   : QCoreApplication::translate("HighScores", "%1 is not a regular file, so the damaged high score file could not be "
+                                       "kept and was left unchanged. ").arg(blocker);
+    }
+    const QString kept = QDir::toNativeSeparators(saved.backupKeptAs);
+    return saved.backupBlockedByFolder
+               ? QCoreApplication::translate("HighScores", "%1 is a folder, so the damaged high score file was kept as %2.").arg(blocker, kept)
+               : QCoreApplication::translate("HighScores", "%1 is not a regular file, so the damaged high score file was kept as %2.")
+                     .arg(blocker, kept);
 }
 
 } // namespace
@@ -68,6 +87,20 @@ QString fallbackNotice(HighScoreStore::Obstacle obstacle, const QString& program
 HighScoreBook::HighScoreBook(QString programFolder)
     : m_programFolder(std::move(programFolder)), m_namePrompt(askName), m_notice(showNotice)
 {
+    m_retry.setInterval(kRetryMs);
+    QObject::connect(&m_retry, &QTimer::timeout, &m_retry, [this] { retrySave(); });
+}
+
+HighScoreBook::~HighScoreBook()
+{
+    if (!m_retry.isActive())
+        return;
+    m_retry.stop();
+    QElapsedTimer waiting;
+    waiting.start();
+    while (store().save(m_unsaved, m_onDisk).where == HighScoreStore::Where::Waiting
+           && !waiting.hasExpired(kLastWaitMs))
+        QThread::msleep(kRetryMs);
 }
 
 void HighScoreBook::setNamePrompt(NamePrompt prompt) { m_namePrompt = std::move(prompt); }
@@ -113,23 +146,75 @@ void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
     } while (!NameFits(answer));
     const HighScoreEntry entry{score, TableName(answer), qint32(level)};
     m_unsaved.append(entry);
-    m_table = WithEntryAt(m_table, place, entry);
+    // A waiting save may have finished while the player typed.
+    m_table = MergedTable(m_onDisk, m_unsaved);
+    m_parent = parent;
+    saveUnsaved();
+}
 
-    const HighScoreStore::SaveResult saved = store.save(m_unsaved, m_onDisk);
-    if (saved.where == HighScoreStore::Where::Nowhere) {
-        m_notice(parent, QCoreApplication::translate("HighScores", "The high scores could not be saved in %1. They stay in the table "
-                                                                    "while the game runs and are saved again with the next high score.")
-                             .arg(QDir::toNativeSeparators(store.activeFile())));
+void HighScoreBook::retrySave()
+{
+    if (!m_toldWaiting && m_waitingSince.hasExpired(kTellWaitingMs)) {
+        m_toldWaiting = true;
+        // Told from outside this timer's own call, or the timer would stand still while the
+        // notice, modal, is shown: the save goes on being tried and may finish meanwhile.
+        QMetaObject::invokeMethod(
+            &m_retry,
+            [this] {
+                m_notice(m_parent, QCoreApplication::translate("HighScores", "Another copy of the game is saving its high scores. Yours will be saved "
+                                      "as soon as it has finished."));
+            },
+            Qt::QueuedConnection);
         return;
     }
-    m_onDisk = saved.table;
-    m_unsaved.clear();
-    m_table = m_onDisk;
-    if (saved.where == HighScoreStore::Where::FallbackFolder && !m_toldFallback) {
-        m_toldFallback = true;
-        const QString programFile = QDir(m_programFolder).filePath(QLatin1String(kHighScoreFileName));
-        m_notice(parent, fallbackNotice(saved.obstacle, programFile, saved.file));
+    saveUnsaved();
+}
+
+void HighScoreBook::saveUnsaved()
+{
+    const HighScoreStore store = this->store();
+    const HighScoreStore::SaveResult saved = store.save(m_unsaved, m_onDisk);
+    if (saved.where == HighScoreStore::Where::Waiting) {
+        if (!m_retry.isActive()) {
+            m_waitingSince.start();
+            m_retry.start();
+        }
+        return;
     }
+    m_retry.stop();
+    m_toldWaiting = false;
+
+    // The table is brought up to date before any notice: a notice is modal, and another save
+    // may run while it is shown.
+    QStringList notices;
+    if (!saved.backupBlockedBy.isEmpty())
+        notices << backupNotice(saved);
+    if (saved.where == HighScoreStore::Where::Nowhere) {
+        const QString failed = QCoreApplication::translate("HighScores", "The high scores could not be saved in %1. They stay in the table "
+                                              "while the game runs and are saved again with the next high score.")
+                                   .arg(QDir::toNativeSeparators(store.activeFile()));
+        if (notices.isEmpty())
+            notices << failed;
+        else
+            notices.last() += failed;
+    } else {
+        m_onDisk = saved.table;
+        m_unsaved.clear();
+        m_table = m_onDisk;
+        const QString programFile = QDir(m_programFolder).filePath(QLatin1String(kHighScoreFileName));
+        if (saved.where == HighScoreStore::Where::FallbackFolder && !m_toldFallback) {
+            m_toldFallback = true;
+            notices << whereNotice(saved.obstacle, programFile, saved.file);
+        }
+        if (saved.where == HighScoreStore::Where::ProgramFolder
+            && saved.fallbackObstacle != HighScoreStore::Obstacle::None && !m_toldKeptHere) {
+            m_toldKeptHere = true;
+            notices << whereNotice(saved.fallbackObstacle, store.fallbackFile(), programFile);
+        }
+    }
+    const QPointer<QWidget> parent = m_parent;
+    for (const QString& notice : std::as_const(notices))
+        m_notice(parent, notice);
 }
 
 void HighScoreBook::ShowHighScores(QWidget* parent) const

@@ -5,14 +5,17 @@
 #include "HighScoreTable.h"
 
 // Qt
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 
 // Std
 #include <functional>
 #include <optional>
-
-class QWidget;
 
 namespace tintrix {
 
@@ -23,6 +26,8 @@ class HighScoreStore;
  *  something under that name that is not a high score file the game may replace, the table
  *  goes to the per-user data folder instead, which is then read first. */
 class HighScoreBook {
+    Q_DECLARE_TR_FUNCTIONS(HighScoreBook)
+
 public:
     /** Asks the player's name once; returns the answer, empty for Cancel, nothing when the
      *  program ends while it asks. */
@@ -31,6 +36,11 @@ public:
     using Notice = std::function<void(QWidget* parent, const QString& text)>;
 
     explicit HighScoreBook(QString programFolder);
+    /** A save still waiting for another copy of the game is finished here, waiting a few
+     *  seconds at most: the program is ending and has no window left to keep answering. */
+    ~HighScoreBook();
+    HighScoreBook(const HighScoreBook&) = delete;
+    HighScoreBook& operator=(const HighScoreBook&) = delete;
 
     /** Reads the table; no file means an empty table, and nothing is created. */
     void LoadHighScores();
@@ -39,15 +49,24 @@ public:
      *  nothing and asks nothing. Otherwise asks the player's name (again while it is longer
      *  than 12 characters in upper case; dialogs parented to parent), enters it in upper case
      *  with the score and level, and saves at once, merging with what other copies of the game
-     *  saved meanwhile. The first save of a run that lands in the per-user folder is told to
-     *  the player, with the reason; a save that fails entirely is told too, and the entry
-     *  stays in memory and is saved with the next one. */
+     *  saved meanwhile. Never waits for another copy: while one holds the file's lock the save
+     *  is tried again every kRetryMs by itself, and a wait longer than kTellWaitingMs is told
+     *  to the player. The first save of a run that lands in the per-user folder is told to
+     *  the player, with the reason, and so is the first that leaves something other than a
+     *  high score file under the per-user file's name alone; a save that fails entirely is
+     *  told too, and the entry stays in memory and is saved with the next one. */
     void RecordHighScore(qint32 score, int level, QWidget* parent);
 
     /** Shows HighScoreFrm modally with the current table. */
     void ShowHighScores(QWidget* parent) const;
 
     [[nodiscard]] const HighScoreTable& table() const { return m_table; }
+    /** Whether entries wait for another copy of the game to finish saving. */
+    [[nodiscard]] bool savePending() const { return m_retry.isActive(); }
+
+    static constexpr int kRetryMs = 100;
+    static constexpr int kTellWaitingMs = 2000;
+    static constexpr int kLastWaitMs = 8000; ///< how long the program's end waits
 
     /** Replaces the "New High Score" input dialog (tests answer it directly). */
     void setNamePrompt(NamePrompt prompt);
@@ -58,6 +77,9 @@ public:
 
 private:
     [[nodiscard]] HighScoreStore store() const;
+    /** Saves m_unsaved, or leaves it to the retry timer while another copy holds the lock. */
+    void saveUnsaved();
+    void retrySave();
 
     QString m_programFolder;
     QString m_fallbackFolder;       // empty: the standard per-user data folder
@@ -65,6 +87,11 @@ private:
     QList<HighScoreEntry> m_unsaved; // recorded this run, not yet in any file
     HighScoreTable m_table;         // m_onDisk with m_unsaved ranked in
     bool m_toldFallback = false;
+    bool m_toldKeptHere = false;    // told that the per-user file's name holds something else
+    bool m_toldWaiting = false;
+    QPointer<QWidget> m_parent;     // of the last game recorded: notices of a later save
+    QTimer m_retry;
+    QElapsedTimer m_waitingSince;
     NamePrompt m_namePrompt;
     Notice m_notice;
 };

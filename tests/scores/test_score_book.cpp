@@ -4,6 +4,7 @@
 #include "HighScoreBook.h"
 #include "HighScoreCodec.h"
 #include "ScoreTestFolders.h"
+#include "ScoreTestGame.h"
 #include "TestSupport.h"
 
 #include <QInputDialog>
@@ -21,44 +22,6 @@ namespace {
 
 const QByteArray kFullFile = "A\r\n 500 \r\n 9 \r\nB\r\n 400 \r\n 8 \r\nC\r\n 300 \r\n 7 \r\n"
                              "D\r\n 200 \r\n 6 \r\nE\r\n 100 \r\n 5 \r\n";
-
-// A book on a fresh program folder whose prompt answers from a list and whose notices are kept.
-struct Game {
-    explicit Game(QString folder = {}) : programFolder(folder.isEmpty() ? dir.path() : folder)
-    {
-        book.setFallbackFolder(dir.path() + "/user");
-        book.setNamePrompt([this](QWidget*) { return ++asked, answers.isEmpty() ? QString() : answers.takeFirst(); });
-        book.setNotice([this](QWidget*, const QString& text) { notices << text; });
-    }
-    QByteArray file() const { return ReadAll(programFolder + "/Hsl.hsl"); }
-    QString names() const
-    {
-        QStringList names;
-        for (int i = 1; i <= book.table().HighScoreCount; ++i)
-            names << book.table().place(i).Name;
-        return names.join(',');
-    }
-
-    QTemporaryDir dir;
-    QString programFolder;
-    HighScoreBook book{programFolder};
-    QStringList answers;
-    int asked = 0;
-    QStringList notices;
-};
-
-// What is under a name, as far as a save could change it.
-QString snapshot(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.isSymLink())
-        return "link to " + info.symLinkTarget() + ": " + snapshot(info.symLinkTarget());
-    if (info.isDir())
-        return "folder of " + QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(',');
-    if (!info.isFile())
-        return info.exists() ? "special file" : "nothing";
-    return QString("%1 %2 ").arg(info.ownerId()).arg(int(info.permissions())) + ReadAll(path).toHex();
-}
 
 } // namespace
 

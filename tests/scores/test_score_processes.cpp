@@ -41,8 +41,8 @@ private slots:
 
     // A copy killed at random moments while saving over and over leaves a whole file every
     // time, never a mixture or a stub, and the next copy still saves despite the lock it left
-    // (at once when the lock names the dead process; a lock killed before it was written ages
-    // out in 5 seconds). Replay a failure with SCORES_SEED.
+    // (at once when the lock names the dead process; a lock killed before it was written is
+    // taken over a second after). Replay a failure with SCORES_SEED.
     void killedWhileSavingLeavesAWholeFile()
     {
         bool replay = false;
