@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace tintrix {
 
@@ -44,6 +45,8 @@ TournamentKeeper::TournamentKeeper(Form1& board, HighScoreBook& scores, QString 
     : m_board(board), m_scores(scores), m_store(std::move(folder))
 {
 }
+
+TournamentKeeper::~TournamentKeeper() { flush(); }
 
 void TournamentKeeper::tell(const QString& text)
 {
@@ -88,6 +91,17 @@ bool TournamentKeeper::Resume()
 
 void TournamentKeeper::keep()
 {
+    if (m_pending)
+        return;
+    m_pending = true;
+    QTimer::singleShot(0, this, &TournamentKeeper::flush);
+}
+
+void TournamentKeeper::flush()
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
     const std::optional<SavedGame> saved = m_board.game().Saved();
     if (saved)
         m_store.write(*saved);

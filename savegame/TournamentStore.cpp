@@ -158,9 +158,11 @@ bool TournamentStore::write(const SavedGame& game)
         return false;
     if (m_beforeReplace)
         m_beforeReplace();
-    if (QFileInfo(path).isSymLink())
+    if (QFileInfo(path).isSymLink() || !out.commit())
         return false;
-    return out.commit();
+    if (m_afterChange)
+        m_afterChange();
+    return true;
 }
 
 bool TournamentStore::remove()
@@ -170,7 +172,11 @@ bool TournamentStore::remove()
     const QFileInfo info(file());
     if (info.isSymLink() || !info.isFile())
         return false;
-    return QFile::remove(file());
+    if (!QFile::remove(file()))
+        return false;
+    if (m_afterChange)
+        m_afterChange();
+    return true;
 }
 
 } // namespace tintrix

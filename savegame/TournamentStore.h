@@ -61,8 +61,13 @@ public:
     bool remove();
 
     [[nodiscard]] QString file() const;
-    /** Test seam: runs after a write's data is complete, before it replaces the file. */
-    void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+    /** Test seams: before runs once a write's data is complete, before it replaces the file;
+     *  after runs once a write has replaced the file or the file has been removed. */
+    void setHooks(std::function<void()> before, std::function<void()> after)
+    {
+        m_beforeReplace = std::move(before);
+        m_afterChange = std::move(after);
+    }
 
 private:
     bool writable() const { return m_claimed && !m_frozen; }
@@ -72,6 +77,7 @@ private:
     bool m_claimed = false;
     bool m_frozen = false; // a refused file stayed under the name: never write over it
     std::function<void()> m_beforeReplace;
+    std::function<void()> m_afterChange;
 };
 
 } // namespace tintrix

@@ -119,11 +119,17 @@ int main(int argc, char* argv[])
     TournamentKeeper keeper(board, *program.scores, data);
 
     int saves = 0, pegs = 0;
-    keeper.store().setBeforeReplace([&] {
-        Say("W " + OneLine(board.game().Saved()));
-        if (dieIn == "save" && ++saves == dieAt)
-            std::raise(SIGKILL);
-    });
+    // The keeper writes what the game holds at the moment of writing.
+    keeper.store().setHooks(
+        [&] {
+            Say("W " + OneLine(board.game().Saved()));
+            if (dieIn == "save" && ++saves == dieAt)
+                std::raise(SIGKILL);
+        },
+        [&] {
+            const std::optional<SavedGame> saved = board.game().Saved();
+            Say(saved ? "K " + OneLine(saved) : QByteArray("R"));
+        });
     QObject::connect(&board, &Form1::soundCue, [&](SoundCue cue) {
         if (cue == SoundCue::DropPeg && dieIn == "peg" && ++pegs == dieAt)
             std::raise(SIGKILL);
@@ -142,11 +148,6 @@ int main(int argc, char* argv[])
         return 0;
     }
     Say(resumed ? "resumed " + OneLine(board.game().Saved()) : QByteArray("rest"));
-    // After the keeper's own handler: the change is on disk (or the file gone).
-    QObject::connect(&board, &Form1::gameChanged, [&board] {
-        const std::optional<SavedGame> saved = board.game().Saved();
-        Say(saved ? "K " + OneLine(saved) : QByteArray("R"));
-    });
     for (;;)
         player.step();
 }

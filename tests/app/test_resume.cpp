@@ -108,7 +108,7 @@ private slots:
             QCOMPARE(fx.log.seen.mid(fx.log.seen.size() - 3),
                      (QStringList{"banner:SORRY!/GAME OVER", "reveal", "name"}));
             QCOMPARE(fx.program.scores->table().places[0], (HighScoreEntry{425, "TESTER", 2}));
-            QVERIFY(!QFileInfo::exists(again.keeper.store().file()));
+            QVERIFY(WaitFor([&] { return !QFileInfo::exists(again.keeper.store().file()); }));
         }
         Run later(data.path());
         QVERIFY(!later.resumed);
@@ -210,6 +210,7 @@ private slots:
         Run first(data.path());
         first.fx.newGame();
         first.fx.place(0, 2);
+        QTest::qWait(20); // the write follows at once, once events are handled
         const QByteArray kept = Bytes(first.keeper.store().file());
 
         QProcess second;
@@ -220,7 +221,7 @@ private slots:
                             "and does not save its games.\nnot claimed\nat rest\nplayed\n"));
         QCOMPARE(Bytes(first.keeper.store().file()), kept);
         first.fx.place(1, 3);
-        QVERIFY(Bytes(first.keeper.store().file()) != kept);
+        QVERIFY(WaitFor([&] { return Bytes(first.keeper.store().file()) != kept; }));
     }
 };
 
