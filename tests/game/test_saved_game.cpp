@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <zlib.h>
+
 using namespace tintrix;
 
 Q_DECLARE_METATYPE(SavedGame)
@@ -73,6 +75,14 @@ SavedGame Kept(const Game& game)
 }
 
 std::string_view View(const std::string& s) { return s; }
+
+/** Signs a body as the writer does, with zlib's CRC-32 as the reference checksum. */
+std::string Signed(const std::string& body)
+{
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08lx", crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size())));
+    return body + "check " + hex + "\n";
+}
 
 } // namespace
 
@@ -206,6 +216,43 @@ private slots:
                 QVERIFY2(!DecodeSavedGame(View(bad)).game, qPrintable(QString::fromStdString(bad)));
             }
         }
+    }
+
+    // Correctly checksummed, only the very form the writer gives each line is read: no other
+    // spelling of a number, blank or line end, and no lines a stage does not have.
+    void onlyTheWrittenFormIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("as written") << QByteArray() << QByteArray() << true;
+        QTest::newRow("leading zero") << QByteArray("\nlevel 1\n") << QByteArray("\nlevel 01\n") << false;
+        QTest::newRow("signed number") << QByteArray("\nscore 0\n") << QByteArray("\nscore +0\n") << false;
+        QTest::newRow("ten digits") << QByteArray("\nscore 0\n") << QByteArray("\nscore 1000000000\n") << false;
+        QTest::newRow("two blanks") << QByteArray("\nguess ") << QByteArray("\nguess  ") << false;
+        QTest::newRow("trailing blank") << QByteArray("\nrow 3\n") << QByteArray("\nrow 3 \n") << false;
+        QTest::newRow("no blank") << QByteArray("\nrow 3\n") << QByteArray("\nrow3\n") << false;
+        QTest::newRow("capital stage") << QByteArray("stage playing") << QByteArray("stage Playing") << false;
+        QTest::newRow("a blank line") << QByteArray("\nsecret") << QByteArray("\n\nsecret") << false;
+        QTest::newRow("Windows line ends") << QByteArray("\n") << QByteArray("\r\n") << false;
+        QTest::newRow("between levels with a board") << QByteArray("stage playing") << QByteArray("stage between") << false;
+        QTest::newRow("seven holes") << QByteArray("\nsecret ") << QByteArray("\nsecret 1 ") << false;
+    }
+    void onlyTheWrittenFormIsRead()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(bool, read);
+        Play p;
+        PlayTo(p, Moment::RowsChecked);
+        QByteArray body = QByteArray::fromStdString(EncodeSavedGame(Kept(p.game)));
+        QVERIFY(body.endsWith('\n'));
+        body.truncate(body.lastIndexOf("check "));
+        if (!from.isEmpty())
+            body.replace(from, to);
+        const DecodedGame decoded = DecodeSavedGame(View(Signed(body.toStdString())));
+        QCOMPARE(decoded.fault == SavedGameFault::None, read);
+        QCOMPARE(decoded.game == Kept(p.game), read);
     }
 
     // What another program, a later version or nothing at all left there.
