@@ -49,11 +49,10 @@ std::string HexOf(std::uint32_t value)
     return {text, 8};
 }
 
-// A plain decimal number as this program writes it: digits only, no sign, no leading zero,
-// at most nine digits.
+// A plain decimal number as this program writes it: digits only, no sign, no leading zero.
 std::optional<std::int64_t> Number(std::string_view text)
 {
-    if (text.empty() || text.size() > 9 || (text.size() > 1 && text[0] == '0'))
+    if (text.size() > 1 && text[0] == '0')
         return std::nullopt;
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
