@@ -172,6 +172,8 @@ bool TournamentStore::remove()
     const QFileInfo info(file());
     if (info.isSymLink() || !info.isFile())
         return false;
+    if (m_beforeReplace)
+        m_beforeReplace();
     if (!QFile::remove(file()))
         return false;
     if (m_afterChange)

@@ -61,8 +61,8 @@ public:
     bool remove();
 
     [[nodiscard]] QString file() const;
-    /** Test seams: before runs once a write's data is complete, before it replaces the file;
-     *  after runs once a write has replaced the file or the file has been removed. */
+    /** Test seams: before runs once a write's data is complete, before it replaces the file,
+     *  and before the file is removed; after runs once either has happened. */
     void setHooks(std::function<void()> before, std::function<void()> after)
     {
         m_beforeReplace = std::move(before);

@@ -2,7 +2,7 @@
 // A scripted player for the tests that start the real program in a process of its own: it
 // starts the program as the game does (splash, board, the kept tournament resumed) and then
 // plays tournament after tournament. It tells on standard output what it resumed and every
-// save it makes, and can kill itself (SIGKILL) inside the n-th save or at the n-th falling peg.
+// save it makes, and can kill itself (SIGKILL) inside the n-th save (or removal) or at the n-th falling peg.
 //
 //   TournamentPlayer play <program folder> <data folder> <seed> [save <n> | peg <n>]
 //   TournamentPlayer second <program folder> <data folder>   (starts, plays one peg, ends)
@@ -122,7 +122,8 @@ int main(int argc, char* argv[])
     // The keeper writes what the game holds at the moment of writing.
     keeper.store().setHooks(
         [&] {
-            Say("W " + OneLine(board.game().Saved()));
+            const std::optional<SavedGame> saved = board.game().Saved();
+            Say(saved ? "W " + OneLine(saved) : QByteArray("W -")); // - : about to remove
             if (dieIn == "save" && ++saves == dieAt)
                 std::raise(SIGKILL);
         },

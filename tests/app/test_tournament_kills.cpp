@@ -107,7 +107,7 @@ Lane RunLane(const QString& programFolder, quint32 seed)
                 started = true;
                 lane.resumed += line != "rest";
             } else if (line.startsWith("W ")) {
-                allowed.insert(line.mid(2));
+                allowed.insert(line == "W -" ? kAbsent : line.mid(2));
             } else if (line.startsWith("K ")) {
                 allowed = {line.mid(2)};
                 lane.endedGames += line.contains("stage over");
