@@ -7,10 +7,12 @@
 #include "SystemAudio.h"
 #include "TimeScale.h"
 #include "Translations.h"
+#include "TournamentKeeper.h"
 
 // Qt
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -60,5 +62,9 @@ int main(int argc, char* argv[])
         std::move(random));
     // Leaving ends every event loop at once, the modal ones included.
     QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, [] { QApplication::exit(0); });
+    // The tournament left last time goes on; from now on every change of the game is kept.
+    tintrix::TournamentKeeper keeper(*program.board, *program.scores,
+                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    keeper.Resume();
     return app.exec();
 }

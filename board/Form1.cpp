@@ -53,6 +53,7 @@ Form1::Form1(Services services, QWidget* parent)
     // The pegs fall on a 200 ms beat; Qt's default coarse timer may fire up to 5% (10 ms) off.
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    m_game.setChangeListener([this] { emit gameChanged(); });
 
     // Logging off or shutting down asks the same question as every other way out.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {

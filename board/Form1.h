@@ -54,6 +54,12 @@ public:
     /** Opens catalogue row 1..18 and lays the board out for it (no game may be running). */
     void OpenLevel(int catalogueRow);
 
+    /** Goes on with a kept tournament where it was, between games only (Form1Resume.cpp): the
+     *  board shows it as the model holds it, a banner says so, and what was under way goes on
+     *  (the next level's banner, or the ending of a game the last check decided). False, with
+     *  nothing changed, for a tournament the rules refuse. */
+    bool ResumeGame(const SavedGame& saved);
+
     // Event handlers of the controls and menus.
     void Image2_Click();   // check button: scores the current row
     void Timer1_Timer();   // peg timer: drops the next feedback peg
@@ -105,6 +111,8 @@ signals:
     void highScoresRequested();
     /** The player confirmed leaving the game: the program ends now. */
     void exitConfirmed();
+    /** The game changed in a way worth keeping (Game::setChangeListener), at once. */
+    void gameChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

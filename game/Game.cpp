@@ -64,6 +64,7 @@ bool Game::NewGame()
     m_state.CurrentLevel = 0;
     m_state.TournamentStarted = true;
     m_phase = Phase::BetweenLevels;
+    changed();
     return true;
 }
 
@@ -74,6 +75,7 @@ bool Game::StartLevelPlay()
         return false;
     OpenLevel(*row);
     startPlay();
+    changed();
     return true;
 }
 
@@ -100,6 +102,7 @@ bool Game::EndGame()
     if (m_phase != Phase::Playing && m_phase != Phase::BetweenLevels)
         return false;
     m_phase = Phase::GameOver;
+    changed();
     return true;
 }
 
@@ -108,6 +111,7 @@ bool Game::CloseGame()
     if (m_phase != Phase::GameOver)
         return false;
     m_phase = Phase::Idle;
+    changed();
     return true;
 }
 
@@ -150,7 +154,7 @@ Input Game::ClickHole(int hole)
             return Input::Ignored;
         p.Color = s.GuessPieces(s.CurrentRow - 1, hole).Color;
     }
-    return Input::Changed;
+    return changedIf(Input::Changed);
 }
 
 Input Game::MovePeg(int from, int to)
@@ -163,7 +167,7 @@ Input Game::MovePeg(int from, int to)
         return Input::Ignored;
     s.GuessPieces(s.CurrentRow, to).Color = source.Color;
     source.Color = 0;
-    return Input::Changed;
+    return changedIf(Input::Changed);
 }
 
 Input Game::CopyPeg(int from, int to)
@@ -172,7 +176,7 @@ Input Game::CopyPeg(int from, int to)
     if (m_phase != Phase::Playing || s.CurrentRow == 0 || from < 0 || to < 0 || from > s.LastHoleIndex || to > s.LastHoleIndex)
         return Input::Ignored;
     s.GuessPieces(s.CurrentRow, to).Color = s.GuessPieces(s.CurrentRow - 1, from).Color;
-    return Input::Changed;
+    return changedIf(Input::Changed);
 }
 
 Input Game::UndoRow()
@@ -182,7 +186,7 @@ Input Game::UndoRow()
         return Input::Ignored;
     for (Piece& p : s.GuessPieces.row(s.CurrentRow))
         p.Color = 0;
-    return Input::Changed;
+    return changedIf(Input::Changed);
 }
 
 Input Game::RedoRow()
@@ -192,7 +196,7 @@ Input Game::RedoRow()
         return Input::Ignored;
     for (int j = 0; j <= s.LastHoleIndex; ++j)
         s.GuessPieces(s.CurrentRow, j).Color = s.GuessPieces(s.CurrentRow - 1, j).Color;
-    return Input::Changed;
+    return changedIf(Input::Changed);
 }
 
 Input Game::SetCursor(int hole)
@@ -221,6 +225,8 @@ CheckStart Game::CheckMatch()
     m_pegsDropped = 0;
     s.GameWon = counts.exact == s.LastHoleIndex + 1;
     m_phase = Phase::Checking;
+    // Kept as checked before the first peg drops: a check cut short comes back finished.
+    changed();
     return CheckStart::Started;
 }
 
@@ -251,6 +257,7 @@ std::optional<CheckEnd> Game::FinishCheck()
         break;
     case CheckOutcome::LevelLost:
         m_phase = Phase::GameOver;
+        changed();
         return CheckEnd::LevelLost;
     case CheckOutcome::LevelWon:
         break;
@@ -259,17 +266,120 @@ std::optional<CheckEnd> Game::FinishCheck()
     coverOlderFeedback();
     for (Piece& master : s.MasterPieces)
         master.Matched = false;
-    if (!s.GameWon)
+    if (!s.GameWon) {
+        changed();
         return CheckEnd::NextRow;
+    }
 
     UpdateScore();
     if (!NextLevelRow(s.CurrentLevel)) {
         // Level 36 was the last: the tournament is won and nothing more opens.
         m_phase = Phase::GameOver;
+        changed();
         return CheckEnd::TournamentWon;
     }
     m_phase = Phase::BetweenLevels;
+    changed();
     return CheckEnd::LevelWon;
+}
+
+void Game::changed()
+{
+    if (m_changed)
+        m_changed();
+}
+
+Input Game::changedIf(Input input)
+{
+    if (input == Input::Changed)
+        changed();
+    return input;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keeping a tournament between runs
+
+std::optional<SavedGame> Game::Saved() const
+{
+    const GameState& s = m_state;
+    SavedGame saved;
+    saved.level = s.CurrentLevel;
+    saved.score = s.Score;
+    switch (m_phase) {
+    case Phase::Idle:
+        return std::nullopt;
+    case Phase::GameOver:
+        saved.stage = SavedStage::Over;
+        return saved;
+    case Phase::BetweenLevels:
+        saved.stage = SavedStage::Between;
+        return saved;
+    case Phase::Playing:
+    case Phase::Checking:
+        break;
+    }
+    saved.stage = m_phase == Phase::Checking ? SavedStage::Checking : SavedStage::Playing;
+    saved.currentRow = s.CurrentRow;
+    saved.secret = secret();
+    for (int r = 0; r <= s.CurrentRow; ++r) {
+        saved.rows.push_back(ColorsOf(s.GuessPieces.row(r)));
+        if (r < s.CurrentRow) {
+            const auto pegs = s.Feedback.row(r);
+            saved.feedback.emplace_back(pegs.begin(), pegs.end());
+        }
+    }
+    return saved;
+}
+
+bool Game::Resume(const SavedGame& saved)
+{
+    if (m_phase != Phase::Idle || saved.stage == SavedStage::Over || !IsPlayable(saved))
+        return false;
+    GameState& s = m_state;
+    s.TournamentStarted = true;
+    s.Score = saved.score;
+    s.ColorInHand = false;
+    if (saved.stage == SavedStage::Between) {
+        // The board of the level just won, empty; the next level opens as after any win.
+        if (saved.level > 0) {
+            s.CurrentLevel = saved.level - 1;
+            OpenLevel(CatalogueRowForLevel(saved.level));
+        }
+        s.CurrentLevel = saved.level;
+        m_phase = Phase::BetweenLevels;
+        changed();
+        return true;
+    }
+
+    s.CurrentLevel = saved.level - 1;
+    OpenLevel(CatalogueRowForLevel(saved.level));
+    for (std::size_t j = 0; j < saved.secret.size(); ++j)
+        s.MasterPieces[j] = Piece{saved.secret[j], false};
+    for (int r = 0; r <= saved.currentRow; ++r) {
+        for (int j = 0; j <= s.LastHoleIndex; ++j) {
+            s.GuessPieces(r, j).Color = saved.rows[std::size_t(r)][std::size_t(j)];
+            if (r < saved.currentRow) {
+                const Peg peg = saved.feedback[std::size_t(r)][std::size_t(j)];
+                s.Feedback(r, j) = peg;
+                s.CluePieces(r, j).Matched = peg != Peg::None;
+            }
+        }
+    }
+    s.CurrentRow = saved.currentRow;
+    s.TurnNumber = saved.currentRow + 1;
+    s.GameWon = false;
+    s.CursorHole = 0;
+    m_phase = Phase::Playing;
+    if (saved.stage == SavedStage::Checking) {
+        // The check that was under way finishes at once; FinishCheck tells the listener.
+        CheckMatch();
+        while (DropPeg())
+            ;
+        FinishCheck();
+        return true;
+    }
+    changed();
+    return true;
 }
 
 void Game::coverOlderFeedback()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GameState.h"
+#include "SavedGame.h"
 
 #include <deque>
 #include <functional>
@@ -52,6 +53,14 @@ public:
     [[nodiscard]] std::vector<int> secret() const { return ColorsOf(m_state.MasterPieces); }
     /** Feedback pegs of the running check that have not dropped yet. */
     [[nodiscard]] int pegsToDrop() const { return int(m_pegsToDrop.size()); }
+    /** What is kept of the game now: nothing while no game runs (Idle); only score and level
+     *  once it is over. */
+    [[nodiscard]] std::optional<SavedGame> Saved() const;
+    /** Tells `changed` after every change worth keeping: a level opened or won, New Game, a peg
+     *  placed, moved or cleared, a row checked (before its first peg drops), a game ended or
+     *  closed. Not after a colour picked, a cursor moved or a single feedback peg. */
+    void setChangeListener(std::function<void()> changed) { m_changed = std::move(changed); }
+
     /** The tournament level the next opening will be, with its catalogue row; nothing after
      *  level 36. */
     [[nodiscard]] std::optional<int> nextLevel() const;
@@ -73,6 +82,11 @@ public:
     bool EndGame();
     /** The ending of a finished game has been shown (GameOver to Idle). */
     bool CloseGame();
+    /** Goes on with a kept tournament (Idle only; a game over is never resumed): the level
+     *  opened with its secret, rows and feedback. A row whose check was under way is checked
+     *  at once, its feedback complete, so the game may then be between levels or over. A
+     *  tournament IsPlayable refuses changes nothing and returns false. */
+    bool Resume(const SavedGame& saved);
     /** Empties every hole of the open level, the secret kept (Idle only: between games). */
     bool InitBoard();
 
@@ -108,6 +122,12 @@ private:
     void UpdateScore();
     void coverOlderFeedback();
     void SelectMaster();
+    /** Tells the listener of a change worth keeping. */
+    void changed();
+    /** Input::Changed reported to the listener; Ignored passed on as it is. */
+    Input changedIf(Input input);
+
+    std::function<void()> m_changed;
 
     std::function<float()> m_random;
     GameState m_state;

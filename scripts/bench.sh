@@ -75,6 +75,8 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG
 export XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# Every run of the real program starts at rest: a tournament a run before left is not resumed.
+fresh_start() { rm -f "$XDG_DATA_HOME/tintrix/tournament.sav"; }
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_SCALE_FACTOR PULSE_SERVER
 export QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 QT_ENABLE_HIGHDPI_SCALING=0
 export QT_LOGGING_RULES="qt.multimedia*=false"
@@ -119,6 +121,7 @@ if wanted startup; then
     log "start-up: $runs runs (and one to warm the caches)"
     set_music True
     for run in $(seq 0 "$runs"); do
+        fresh_start
         out=$("$watch" -- "$game" 2>/dev/null) || die "start-up run failed: $out"
         [ "$run" -eq 0 ] && continue
         splash=$(awk '$1 == "splash.painted" { print $2 }' <<<"$out")
@@ -172,6 +175,7 @@ cpu_ticks() { # utime + stime of all threads; the command name may hold spaces
 idle_run() { # idle_run <True|False>
     local music=$1 pid wid before after started=""
     set_music "$music"
+    fresh_start
     "$game" >"$work/game.log" 2>&1 &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tintrix $' 2>/dev/null | head -n1) || true

@@ -8,6 +8,7 @@
 //   tintrix_bench pegs [checks]                six-peg checks: peg intervals, input latency
 //   tintrix_bench openlevel [times]            OpenLevel of the largest level
 #include "Form1.h"
+#include "TournamentKeeper.h"
 #include "InputProbe.h"
 #include "Masterfrm.h"
 #include "PegClock.h"
@@ -126,6 +127,9 @@ public:
                     SetTimeScale(boardScale);
             }));
         board = m_program->board.get();
+        // Saving on, as in the game: every change of the tournament is written at once.
+        m_keeper.emplace(*board, *m_program->scores, QDir(m_folder.path()).filePath(QStringLiteral("data")));
+        m_keeper->Resume();
         pump(300);
     }
 
@@ -166,6 +170,7 @@ public:
 private:
     QTemporaryDir m_folder;
     std::optional<Program> m_program;
+    std::optional<TournamentKeeper> m_keeper;
     PegClock* m_audio = nullptr; // owned by m_program
 };
 

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Going on with a kept tournament: the model takes it over, the board shows what the model
+// holds, and whatever was under way when the game was left goes on.
+#include "Form1.h"
+
+// own
+#include "LevelFrm.h"
+
+// Qt
+#include <QCoreApplication>
+
+namespace tintrix {
+
+bool Form1::ResumeGame(const SavedGame& saved)
+{
+    if (!m_game.Resume(saved))
+        return false;
+    // As after New Game: the secrets of the levels to come from the clock, the music playing.
+    StartMusic();
+    render();
+
+    const GameState& s = m_game.state();
+    const int level = m_game.phase() == Phase::BetweenLevels ? s.CurrentLevel + 1 : s.CurrentLevel;
+    LevelFrm::Announce(this, QCoreApplication::translate("Board", "TOURNAMENT RESUMED"),
+                       QCoreApplication::translate("Board", "LEVEL %1, SCORE %2").arg(std::min(level, 36)).arg(s.Score),
+                       unlessExiting([this] {
+                           switch (m_game.phase()) {
+                           case Phase::BetweenLevels: // a won level: the next one is announced
+                               NextLevel();
+                               break;
+                           case Phase::GameOver: // the check that was under way ended the game
+                               if (m_game.state().GameWon)
+                                   FinishTournament();
+                               else
+                                   GameOver();
+                               break;
+                           default:
+                               break;
+                           }
+                       }));
+    return true;
+}
+
+} // namespace tintrix

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A tournament left and taken up again through the whole program: played on and won with its
+// own secret, ended into the high score table, and saves that must not be trusted.
+#include "BoardFixture.h"
+#include "TournamentKeeper.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <unistd.h>
+
+using namespace tintrix;
+using namespace tintrix::test;
+
+namespace {
+
+/** The program as start-up leaves it, keeping its tournament in `data`. */
+struct Run {
+    explicit Run(const QString& data) : keeper(fx.f(), *fx.program.scores, data)
+    {
+        resumed = keeper.Resume();
+        fx.settle();
+    }
+    BoardFixture fx;
+    TournamentKeeper keeper;
+    bool resumed = false;
+};
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+class ResumeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PrepareTestEnvironment(); }
+    void init() { ClearSettings(); }
+
+    // Left on level 1 after a missed row and a peg, the tournament comes back with the same
+    // secret, rows, feedback, score and panels, says so, and the level is won with that secret.
+    void resumedTournamentIsWonWithItsSecret()
+    {
+        QTemporaryDir data;
+        std::vector<int> secret;
+        std::vector<int> missed;
+        {
+            Run first(data.path());
+            QVERIFY(!first.resumed);
+            first.fx.newGame();
+            first.fx.missRow();
+            first.fx.place(1, first.fx.miss()[1]);
+            secret = first.fx.secret();
+            missed = ColorsOf(first.fx.s().GuessPieces.row(0));
+        }
+        Run again(data.path());
+        BoardFixture& fx = again.fx;
+        QVERIFY(again.resumed);
+        QVERIFY(fx.log.seen.contains("banner:TOURNAMENT RESUMED/LEVEL 1, SCORE 0"));
+        QCOMPARE(fx.secret(), secret);
+        QCOMPARE(fx.s().CurrentRow, 1);
+        const std::vector<Peg> pegs = FeedbackFor(missed, secret, false);
+        for (int j = 0; j < 4; ++j) {
+            QVERIFY(fx.samePicture(fx.guessHole(0, j)->picture(), fx.pictures.pegPicture(missed[std::size_t(j)])));
+            const Peg peg = pegs[std::size_t(j)];
+            QVERIFY(fx.samePicture(fx.clueHole(0, j)->picture(), peg == Peg::None ? fx.pictures.stylePicture(1)
+                                                                  : fx.pictures.picture(peg == Peg::Black ? "imgBlack" : "imgGrey")));
+        }
+        QVERIFY(fx.samePicture(fx.guessHole(1, 1)->picture(), fx.pictures.pegPicture(fx.miss()[1])));
+        QCOMPARE(fx.panel(1)->text(), QString("Score: 000"));
+        QCOMPARE(fx.panel(2)->text(), QString("Level 1"));
+        QVERIFY(fx.checkButton()->isEnabled() && fx.act("EndGame")->isEnabled());
+
+        fx.win();
+        QCOMPARE(fx.log.seen.last(), QString("banner:LEVEL 2/4 SPACES, 7 COLORS, NO DUPLICATES"));
+        QCOMPARE(fx.s().Score, 400); // won on its second row
+        QCOMPARE(fx.panel(1)->text(), QString("score: 400"));
+    }
+
+    // Left during level 2, the resumed tournament is given up: the reveal, the name prompt
+    // and its score in the table; the save is gone and the next start is at rest.
+    void resumedTournamentEndsInTheTable()
+    {
+        QTemporaryDir data;
+        {
+            Run first(data.path());
+            first.fx.newGame();
+            first.fx.win();
+            first.fx.place(0, 1);
+        }
+        {
+            Run again(data.path());
+            BoardFixture& fx = again.fx;
+            QVERIFY(again.resumed);
+            QCOMPARE(fx.s().CurrentLevel, 2);
+            fx.act("EndGame")->trigger();
+            fx.settle();
+            QCOMPARE(fx.log.seen.mid(fx.log.seen.size() - 3),
+                     (QStringList{"banner:SORRY!/GAME OVER", "reveal", "name"}));
+            QCOMPARE(fx.program.scores->table().places[0], (HighScoreEntry{425, "TESTER", 2}));
+            QVERIFY(WaitFor([&] { return !QFileInfo::exists(again.keeper.store().file()); }));
+        }
+        Run later(data.path());
+        QVERIFY(!later.resumed);
+        QCOMPARE(later.fx.game().phase(), Phase::Idle);
+    }
+
+    // A game that had ended before its score reached the table is offered to it at start-up,
+    // never resumed.
+    void endedGameIsOfferedNotResumed()
+    {
+        QTemporaryDir data;
+        {
+            TournamentStore store(data.path());
+            QCOMPARE(store.claim(), TournamentStore::Claim::Mine);
+            QVERIFY(store.write(SavedGame{SavedStage::Over, 2, 425, 0, {}, {}, {}}));
+        }
+        Run run(data.path());
+        QVERIFY(!run.resumed);
+        QCOMPARE(run.fx.log.seen, QStringList{"name"});
+        QCOMPARE(run.fx.program.scores->table().places[0], (HighScoreEntry{425, "TESTER", 2}));
+        QCOMPARE(run.fx.game().phase(), Phase::Idle);
+        QVERIFY(!QFileInfo::exists(run.keeper.store().file()));
+    }
+
+    // Whatever is under the save's name and is not a tournament to trust stays as it was, moved
+    // aside, the board at rest with one notice; the next game is saved again.
+    void untrustedSaveIsMovedAside_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("damaged") << "damaged" << "the file is damaged or cut short.";
+        QTest::newRow("cut short") << "cut" << "the file is damaged or cut short.";
+        QTest::newRow("newer") << "newer" << "it was saved by a newer version of Tintrix.";
+        QTest::newRow("not ours") << "foreign" << "the file is not a saved tournament.";
+        QTest::newRow("a link to a good save") << "link" << "it is a link.";
+        QTest::newRow("a folder") << "folder" << "it is a folder.";
+        QTest::newRow("unreadable") << "unreadable" << "the file cannot be read.";
+        QTest::newRow("aside name taken") << "taken" << "the file is damaged or cut short.";
+    }
+    void untrustedSaveIsMovedAside()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        if (kind == "unreadable" && ::geteuid() == 0)
+            QSKIP("root reads every file");
+        QTemporaryDir data, elsewhere;
+        const QString file = data.filePath("tournament.sav");
+        const QByteArray good = QByteArray::fromStdString(EncodeSavedGame(SavedGame{SavedStage::Between, 1, 425, 0, {}, {}, {}}));
+        QByteArray bytes = good;
+        if (kind == "damaged" || kind == "taken")
+            bytes.replace("score 425", "score 475");
+        else if (kind == "cut")
+            bytes.chop(7);
+        else if (kind == "newer")
+            bytes.replace("format 1", "format 2");
+        else if (kind == "foreign")
+            bytes = "TESTER\r\n425\r\n2\r\n";
+        if (kind == "link") {
+            Write(elsewhere.filePath("good.sav"), good);
+            QVERIFY(QFile::link(elsewhere.filePath("good.sav"), file));
+        } else if (kind == "folder") {
+            QVERIFY(QDir(data.path()).mkdir("tournament.sav"));
+            Write(file + "/inside", bytes);
+        } else {
+            Write(file, bytes);
+        }
+        if (kind == "unreadable")
+            QVERIFY(QFile::setPermissions(file, {}));
+        const QString aside = kind == "taken" ? file + ".refused.2" : file + ".refused";
+        if (kind == "taken")
+            Write(file + ".refused", "an earlier one");
+
+        Run run(data.path());
+        QVERIFY(!run.resumed);
+        QCOMPARE(run.fx.game().phase(), Phase::Idle);
+        QCOMPARE(run.fx.log.seen, QStringList{QString("message:The saved tournament in %1 cannot be resumed: %2 It was moved aside to %3.")
+                                                  .arg(file, why, aside)});
+        if (kind == "link") {
+            QCOMPARE(QFileInfo(aside).symLinkTarget(), elsewhere.filePath("good.sav"));
+            QCOMPARE(Bytes(elsewhere.filePath("good.sav")), good);
+        } else if (kind == "folder") {
+            QCOMPARE(Bytes(aside + "/inside"), bytes);
+        } else {
+            QFile::setPermissions(aside, QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(Bytes(aside), bytes);
+        }
+        if (kind == "taken")
+            QCOMPARE(Bytes(file + ".refused"), QByteArray("an earlier one"));
+
+        run.fx.newGame();
+        QCOMPARE(DecodeSavedGame(Bytes(file).toStdString()).fault, SavedGameFault::None);
+    }
+
+    // A second copy running at the same time starts at rest, says why, and never writes over
+    // the first copy's tournament; the first goes on saving.
+    void secondCopyLeavesTheTournamentAlone()
+    {
+        QTemporaryDir data;
+        Run first(data.path());
+        first.fx.newGame();
+        first.fx.place(0, 2);
+        QTest::qWait(20); // the write follows at once, once events are handled
+        const QByteArray kept = Bytes(first.keeper.store().file());
+
+        QProcess second;
+        second.start(TOURNAMENT_PLAYER, {"second", first.fx.folder.path(), data.path()});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.readAllStandardOutput(),
+                 QByteArray("message:Tintrix is already running. This window starts without the saved tournament "
+                            "and does not save its games.\nnot claimed\nat rest\nplayed\n"));
+        QCOMPARE(Bytes(first.keeper.store().file()), kept);
+        first.fx.place(1, 3);
+        QVERIFY(WaitFor([&] { return Bytes(first.keeper.store().file()) != kept; }));
+    }
+};
+
+QTEST_MAIN(ResumeTest)
+#include "test_resume.moc"
