@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
+
+#include <utility>
 #include <QPainter>
 
 #include <algorithm>
@@ -54,6 +56,8 @@ void ImageControl::setSpecialEffect(Effect effect)
 
 void ImageControl::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        cancelPress();
     if (event->type() == QEvent::EnabledChange && m_dimWhenDisabled)
         update();
     QWidget::changeEvent(event);
@@ -118,6 +122,14 @@ void ImageControl::setZoom(double zoom)
 {
     m_zoom = zoom;
     update();
+}
+
+void ImageControl::cancelPress()
+{
+    const bool pressed = std::exchange(m_pressed, false);
+    m_dragging = false;
+    if (pressed)
+        emit mouseUp();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

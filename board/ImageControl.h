@@ -38,6 +38,9 @@ public:
     /** Whether pressing and moving the mouse drags the picture instead of clicking. */
     void setDragSource(bool source) { m_dragSource = source; }
     [[nodiscard]] bool dragSource() const { return m_dragSource; }
+    /** Forgets a press or drag in progress, as if the button had come up elsewhere: the
+     *  release that may follow does nothing and the next press starts afresh. */
+    void cancelPress();
 
 signals:
     void clicked();

@@ -53,6 +53,8 @@ bool Game::OpenLevel(int catalogueRow)
     s.MasterPieces.assign(std::size_t(s.LastHoleIndex + 1), Piece{});
     s.CurrentRow = 0;
     s.CursorHole = 0;
+    // A colour picked on the last level is not carried over: the new one may not have it.
+    s.ColorInHand = false;
     return true;
 }
 
@@ -142,6 +144,9 @@ Input Game::ClickHole(int hole)
         return Input::Ignored;
     Piece& p = s.GuessPieces(s.CurrentRow, hole);
     if (s.ColorInHand) {
+        // Only a colour in play is placed, whatever was picked before.
+        if (s.SelectedColor < 0 || s.SelectedColor >= s.ColorCount)
+            return Input::Ignored;
         p.Color = s.SelectedColor + 1;
         s.ColorInHand = false;
     } else {
