@@ -126,6 +126,8 @@ BoardControls BoardControls::Build(QMainWindow& window, BoardSize& size)
         panel->setToolTip(QCoreApplication::translate("Board", tips[i - 1]));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
+        if (i == 4)
+            panel->setProperty("minimumWidthTwips", 375); // the board's size grows it
         panel->setMinimumWidth(i == 4 ? Twips(375) : 0);
         panel->setAlignment(i == 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         c.StatusBar1->addWidget(panel, i == 4 ? 0 : 1);

@@ -8,6 +8,7 @@
 #include "Zoom.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -150,7 +151,15 @@ void BoardSize::setZoom(double zoom)
     m_zoom = zoom;
     // The banner, the reveal window and the high score table follow the board's size.
     SetBoardZoom(zoom);
-    m_window.statusBar()->setFont(ZoomedFont(m_window.font(), zoom));
+    // At the normal size the status bar takes the window's font again, exactly as at start.
+    QStatusBar* status = m_window.statusBar();
+    const QFont font = zoom == kMinZoom ? QFont() : ZoomedFont(m_window.font(), zoom);
+    status->setFont(font);
+    for (QWidget* w : status->findChildren<QWidget*>()) {
+        w->setFont(font);
+        if (const QVariant width = w->property("minimumWidthTwips"); width.isValid())
+            w->setMinimumWidth(px(width.toInt()));
+    }
     placeAll();
     requestRedraw();
 }
@@ -174,9 +183,17 @@ void BoardSize::fitWindow()
     const QSize board = boardPixels(m_zoom);
     m_sizing = true;
     area->setFixedSize(board);
-    if (QLayout* layout = m_window.layout())
+    // The status bar's font may just have changed: its size is worked out before the window's.
+    QStatusBar* status = m_window.statusBar();
+    if (QLayout* layout = status->layout()) {
+        layout->invalidate();
         layout->activate();
-    const QSize outer = m_window.sizeHint();
+    }
+    if (QLayout* layout = m_window.layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
+    const QSize outer = m_window.minimumSizeHint().expandedTo(m_window.sizeHint());
     const QSize normal = boardPixels(kMinZoom);
     area->setMinimumSize(normal);
     area->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

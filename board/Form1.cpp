@@ -160,7 +160,6 @@ void Form1::redrawPictures()
     // Every picture drawn afresh for the board's new size.
     const double zoom = m_size->zoom();
     Pictures->setZoom(zoom);
-    c.Panels[4]->setMinimumWidth(m_size->px(375));
     for (ImageControl* control : c.board->findChildren<ImageControl*>())
         control->setZoom(zoom);
     BindFeedbackPictures();

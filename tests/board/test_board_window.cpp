@@ -7,6 +7,8 @@
 #include "Twips.h"
 #include "Zoom.h"
 
+#include <QScreen>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -31,6 +33,7 @@ void store(const char* key, const QVariant& value)
 {
     QSettings settings(app(), app());
     settings.setValue(QStringLiteral("preferences/") + QLatin1String(key), value);
+    settings.sync();
 }
 
 } // namespace
@@ -172,6 +175,77 @@ private slots:
         QVERIFY(field.x() > int(std::lround(600 * again.f().boardSize().zoom() / 15))); // centred across the wider window
     }
 
+    // A start stores nothing, and the remembered size comes back exactly (2 once became 1.95,
+    // 1.9, 1.85 at each start).
+    void rememberedSizeSurvivesStarts_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::newRow("1.25") << "1.25";
+        QTest::newRow("1.5") << "1.5";
+        QTest::newRow("2") << "2";
+    }
+    void rememberedSizeSurvivesStarts()
+    {
+        QFETCH(QString, size);
+        store("BoardSize", size);
+        for (int start = 0; start < 3; ++start) {
+            BoardFixture fx;
+            QTest::qWait(50); // the window's own resizes come and go
+            QCOMPARE(fx.f().boardSize().zoom(), size.toDouble());
+            QCOMPARE(stored("BoardSize").toString(), size);
+        }
+    }
+
+    // Resizing by hand: the board follows, and the size is stored once, when the resizing has
+    // settled (dragging the edge through 100 sizes once rewrote the settings file each time).
+    void resizingStoresTheSizeOnceSettled()
+    {
+        BoardFixture fx;
+        Form1& f = fx.f();
+        const QSize start = f.size();
+        for (int i = 1; i <= 40; ++i) {
+            f.resize(start + QSize(8 * i, 8 * i));
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(!stored("BoardSize").isValid());
+        QTRY_VERIFY(stored("BoardSize").isValid());
+        QVERIFY(f.boardSize().zoom() > 1.0);
+        QCOMPARE(stored("BoardSize").toDouble(), f.boardSize().zoom());
+    }
+
+    // The board is drawn with this window's preferences: values another running copy stored
+    // since change neither the board nor the menus (a zoom once redrew in the other copy's style).
+    void anotherCopysPreferencesChangeNothing()
+    {
+        BoardFixture fx;
+        store("style", "2");
+        store("ColorBar", "True");
+        store("sound", "False");
+        fx.act("ZoomIn")->trigger();
+        PicFrm zoomed;
+        zoomed.setZoom(1.25);
+        QTRY_VERIFY(BoardFixture::samePicture(fx.guessHole(0, 0)->picture(), zoomed.stylePicture(1)));
+        QVERIFY(fx.act("Swirl")->isChecked() && !fx.act("Stone")->isChecked());
+        QVERIFY(!fx.find("ColorBox2")->isVisible());
+        fx.newGame();
+        fx.audio->effects.clear();
+        fx.place(0, 1);
+        QCOMPARE(fx.audio->effects, QStringList(2, "Change.wav"));
+    }
+
+    // The lower colour bar shows and hides with its menu item at once (it once followed one
+    // step late, hidden after Show and left standing after Hide).
+    void colourBarFollowsItsItemAtOnce()
+    {
+        BoardFixture fx;
+        QWidget* bar = fx.find("ColorBox2");
+        fx.act("ShowColorBar")->trigger();
+        QVERIFY(bar->isVisible());
+        QVERIFY(fx.f().centralWidget()->rect().contains(bar->geometry()));
+        fx.act("HideColorBar")->trigger();
+        QVERIFY(!bar->isVisible());
+    }
+
     // Stored values are applied however they were written; values the game cannot read, and
     // a first run, give each key's default; loading writes nothing.
     void storedValues_data()
@@ -300,6 +374,56 @@ private slots:
         f.close();
         QCOMPARE(exit.count(), 1);
         QVERIFY(!f.isVisible());
+    }
+
+    // Each keyboard step fits the window to the board at the new size, smaller as well as
+    // larger, and Ctrl+0 gives the normal size at once (Ctrl++ then Ctrl+0 once left margins
+    // around a normal board, and from 3x Ctrl+0 stopped at 1.1x).
+    void keyboardStepsFitTheWindow_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("in, normal") << "+0" << 1.0;
+        QTest::newRow("in twice, out twice") << "++--" << 1.0;
+        QTest::newRow("largest, normal") << "++++++++0" << 1.0;
+        QTest::newRow("in, in, out") << "++-" << 1.25;
+    }
+    void keyboardStepsFitTheWindow()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, zoom);
+        BoardFixture fx;
+        Form1& f = fx.f();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const QSize normal = f.size();
+        for (QChar key : keys)
+            QTest::keyClick(&f, key == '+' ? Qt::Key_Plus : key == '-' ? Qt::Key_Minus : Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(f.boardSize().zoom(), zoom);
+        // The window holds the board exactly: the same size as at the start, or the board grown.
+        const BoardSize& size = f.boardSize();
+        auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
+        QTRY_COMPARE(f.centralWidget()->size(), QSize(px(size.WidthTwips() - 120), px(size.HeightTwips() - size.StatusBarHeightTwips() - 690)));
+        if (zoom == 1.0)
+            QCOMPARE(f.width(), normal.width());
+        // Stored once settled; at the normal size nothing differs from what was stored.
+        QTRY_COMPARE(stored("BoardSize").isValid() ? stored("BoardSize").toDouble() : 1.0, zoom);
+    }
+
+    // The largest size is the one that fits the screen's available area (3x once made a
+    // window taller than the screen).
+    void largestSizeFitsTheScreen()
+    {
+        BoardFixture fx;
+        Form1& f = fx.f();
+        fx.f().OpenLevel(18);
+        for (int i = 0; i < 10; ++i)
+            fx.act("ZoomIn")->trigger();
+        QVERIFY(f.boardSize().zoom() > 1.0);
+        const QRect screen = f.screen()->availableGeometry();
+        QVERIFY2(f.frameGeometry().height() <= screen.height() && f.frameGeometry().width() <= screen.width(),
+                 qPrintable(QStringLiteral("%1x%2 on %3x%4").arg(f.frameGeometry().width()).arg(f.frameGeometry().height())
+                                .arg(screen.width()).arg(screen.height())));
     }
 };
 
