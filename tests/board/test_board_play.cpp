@@ -279,6 +279,52 @@ private slots:
         QCOMPARE(ColorsOf(fx.s().GuessPieces.row(0)), above);
     }
 
+    // A drag ends, drawn nowhere, when play stops or a window opens over the board, with the
+    // button still down; the entry comes back up and the next click on it works (the dragged
+    // peg once stayed painted into the next level, the entry sunken, the next click swallowed).
+    void dragEndsWhenPlayStops_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addRow("new game") << "Tournament";
+        QTest::addRow("end game") << "EndGame";
+        QTest::addRow("high scores") << "HighScores";
+        QTest::addRow("check") << "check";
+    }
+    void dragEndsWhenPlayStops()
+    {
+        QFETCH(QString, command);
+        BoardFixture fx;
+        fx.newGame();
+        if (command == "check")
+            fx.fill(fx.miss());
+        ImageControl* entry = fx.bar(2);
+        QWidget* peg = fx.find("DraggedPeg");
+        QTest::mousePress(entry, Qt::LeftButton, {}, entry->rect().center());
+        QTest::mouseMove(entry, entry->rect().center() + QPoint(10, 0));
+        QVERIFY(peg->isVisible());
+        QCOMPARE(entry->specialEffect(), ImageControl::Effect::Sunken);
+        bool pegDuringWindow = true;
+        fx.log.onOpen = [&](QWidget*) {
+            pegDuringWindow = peg->isVisible();
+            return false;
+        };
+        if (command == "check")
+            QTest::keyClick(fx.f().focusWidget(), Qt::Key_Return);
+        else
+            fx.act(qPrintable(command))->trigger();
+        fx.settle();
+        if (command != "check")
+            QVERIFY(!pegDuringWindow);
+        QVERIFY(!peg->isVisible());
+        QCOMPARE(entry->specialEffect(), ImageControl::Effect::Raised);
+        QTest::mouseRelease(entry, Qt::LeftButton, {}, entry->rect().center() + QPoint(10, 0));
+        if (fx.game().phase() != Phase::Playing)
+            fx.newGame();
+        fx.click(entry);
+        QVERIFY(fx.s().ColorInHand);
+        QCOMPARE(fx.s().SelectedColor, 1);
+    }
+
     // All 36 levels: older feedback turns into X marks from level 19 on; the last win ends the
     // tournament with its final score and no new level.
     void wholeTournament()
