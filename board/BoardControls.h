@@ -8,13 +8,14 @@
 #include <array>
 #include <optional>
 
-class ImageControl;
 class QLabel;
 class QMainWindow;
 class QStatusBar;
 class QWidget;
 
 namespace tintrix {
+
+class ImageControl;
 
 class BoardSize;
 class Masterfrm;

@@ -195,7 +195,7 @@ void BoardMenus::MusicOff_Click()
 
 void BoardMenus::help_Click()
 {
-    ShowHelp(m_programFolder + "/tintrix.hlp", &m_window);
+    ShowHelp(m_help, m_programFolder + "/tintrix.hlp", &m_window);
 }
 
 void BoardMenus::AboutMe_Click()

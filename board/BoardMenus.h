@@ -4,8 +4,11 @@
 
 #include "Cues.h"
 
+#include "HelpWindow.h"
+
 // Qt
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -72,6 +75,7 @@ private:
     QString m_programFolder;
     QAction* EndGame = nullptr;
     QMenu* Style = nullptr;
+    QPointer<HelpWindow> m_help; // the open help window, if any
 };
 
 } // namespace tintrix

@@ -38,6 +38,8 @@ BoardSpeech::BoardSpeech(const BoardControls& controls, const Game& game) : c(co
     for (QWidget* box : {c.FieldBox1, c.FieldBox2, c.ColorBox1, c.ColorBox2, c.DoBox1, c.DoBox2})
         SetAccessibleRole(box, QAccessible::Grouping);
     SetAccessibleName(c.FieldBox1, Said("Guess rows"));
+    // The guess rows' panel holds the focus while a check runs (see renderFocus).
+    c.FieldBox1->setProperty(kAccessibleFocusable, true);
     SetAccessibleName(c.FieldBox2, Said("Feedback"));
     SetAccessibleName(c.ColorBox1, Said("Colours"));
     SetAccessibleName(c.ColorBox2, Said("Colours"));
@@ -112,12 +114,14 @@ void BoardSpeech::renderBoardName()
     m_resultInStatusBar = m_resultInStatusBar && (m_game.phase() == Phase::BetweenLevels || m_game.phase() == Phase::GameOver);
     switch (m_game.phase()) {
     case Phase::Playing:
+        SetAccessibleName(c.FieldBox1, Said("Guess rows"));
         return; // the focus is on a hole or the check button
     case Phase::Idle:
         name = Said("Tintrix board, no game running. Control+N starts a new game.");
         break;
     case Phase::Checking:
         name = Said("Checking row %1").arg(s.CurrentRow + 1);
+        SetAccessibleName(c.FieldBox1, name);
         break;
     case Phase::BetweenLevels:
     case Phase::GameOver:
@@ -149,8 +153,9 @@ void BoardSpeech::renderFocus()
     if (!playing)
         m_focusOnCheck = false;
     QWidget* target = playing ? (m_focusOnCheck ? static_cast<QWidget*>(c.Image2) : c.guessHole(s.CurrentRow, s.CursorHole))
-                      : m_resultInStatusBar ? static_cast<QWidget*>(c.StatusBar1)
-                                            : c.board;
+                      : m_game.phase() == Phase::Checking ? c.FieldBox1
+                      : m_resultInStatusBar               ? static_cast<QWidget*>(c.StatusBar1)
+                                                          : c.board;
     // The hole takes the focus without a frame or any other sign on the screen; keys still
     // reach the board, the hole's parent.
     if (c.board->window()->focusWidget() != target)

@@ -14,11 +14,12 @@
 #include <functional>
 #include <memory>
 
-class ImageControl;
-class PicFrm;
 class QKeyEvent;
 
 namespace tintrix {
+
+class ImageControl;
+class PicFrm;
 
 class BoardMenus;
 class BoardSize;

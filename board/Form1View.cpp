@@ -43,8 +43,13 @@ void Form1::render()
     // while a row is being filled.
     const QRect check = BoardSize::TwipGeometry(c.Image2);
     m_size->place(c.Image2, check.x(), 720 + 360 * s.CurrentRow, check.width(), check.height());
-    for (QWidget* w : {c.FieldBox1, c.FieldBox2, c.ColorBox1, c.ColorBox2, c.DoBox1, c.DoBox2, static_cast<QWidget*>(c.Image2)})
+    // The guess rows' panel itself stays enabled: during a check it holds the focus, so that
+    // the focus coming back to a hole is not announced as entering the panel again.
+    for (QWidget* w : {c.FieldBox2, c.ColorBox1, c.ColorBox2, c.DoBox1, c.DoBox2, static_cast<QWidget*>(c.Image2)})
         w->setEnabled(playing);
+    for (const auto& row : c.Row)
+        for (ImageControl* hole : row)
+            hole->setEnabled(playing);
     m_menus->setAvailable(m_game.running(), m_game.phase() == Phase::Idle);
 
     if (s.TournamentStarted)

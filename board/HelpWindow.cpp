@@ -4,6 +4,7 @@
 
 // Qt
 #include <QDesktopServices>
+#include <QEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QUrl>
 
 // Std
@@ -49,22 +51,21 @@ QString shownPath(const QString& file)
 // ----------------------------------------------------------------------------------------
 // The one help window
 
-void ShowHelp(const QString& helpFile, QWidget* parent)
+void ShowHelp(QPointer<HelpWindow>& window, const QString& helpFile, QWidget* parent)
 {
     // Only one help window: asking again brings the open one to the front. It deletes itself
     // when closed, and goes with its owner, so the guard empties in both cases.
-    static QPointer<HelpWindow> s_window;
-    if (!s_window) {
-        s_window = new HelpWindow(parent);
-        s_window->loadHelpFile(helpFile);
-        s_window->placeNear(parent);
-    } else if (s_window->helpFile() != helpFile || !s_window->hasTopics()) {
+    if (!window) {
+        window = new HelpWindow(parent);
+        window->loadHelpFile(helpFile);
+        window->placeNear(parent);
+    } else if (window->helpFile() != helpFile || !window->hasTopics()) {
         // The program was given another file, or a file that was missing may be back.
-        s_window->loadHelpFile(helpFile);
+        window->loadHelpFile(helpFile);
     }
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // ----------------------------------------------------------------------------------------
@@ -99,11 +100,30 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(splitter);
 
     connect(m_topicList, &QListWidget::currentRowChanged, this, &HelpWindow::onTopicChanged);
+    m_topicList->installEventFilter(this);
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::onLinkClicked);
     auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
     m_topicList->setFocus();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list taking the focus tells screen readers its current topic too, as moving through
+    // the list does; otherwise only the list itself is spoken as the window opens. The topic is
+    // made current afresh once the list's own focus has been told, the page left as it is.
+    if (watched == m_topicList && event->type() == QEvent::FocusIn && m_topicList->currentRow() >= 0) {
+        QTimer::singleShot(0, this, [this] {
+            const int row = m_topicList->currentRow();
+            if (row < 0 || !m_topicList->hasFocus())
+                return;
+            const QSignalBlocker blocker(m_topicList);
+            m_topicList->setCurrentRow(-1);
+            m_topicList->setCurrentRow(row);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ----------------------------------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tintrix {
+
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -172,3 +174,5 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
     }
 }
+
+} // namespace tintrix

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+namespace tintrix {
+
 /** Shows a picture at its natural size, centred and clipped, with a single border or a flat,
  *  raised or sunken look. The single border and the raised or sunken look exclude each other:
  *  setting the border makes the control flat, and raising or sinking it removes the border. */
@@ -72,3 +74,5 @@ private:
     bool m_cursor = false;
     bool m_dimWhenDisabled = false;
 };
+
+} // namespace tintrix

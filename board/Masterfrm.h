@@ -6,12 +6,13 @@
 
 #include <array>
 
-class ImageControl;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
 namespace tintrix {
+
+class ImageControl;
 
 class Masterfrm : public QDialog {
     Q_OBJECT

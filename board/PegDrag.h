@@ -7,11 +7,12 @@
 #include <QPoint>
 #include <QPointer>
 
-class ImageControl;
 class QLabel;
 class QWidget;
 
 namespace tintrix {
+
+class ImageControl;
 
 /** One drag at a time: a peg picture that follows the pointer from the control it started on
  *  until the button is let go. A drag (and any pressed button of the board) ends, dropped

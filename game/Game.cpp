@@ -248,16 +248,17 @@ std::optional<CheckEnd> Game::FinishCheck()
         return std::nullopt;
 
     switch (OutcomeOfCheck(s.TurnNumber, s.RowLimit, s.GameWon)) {
-    case CheckOutcome::NextRow:
+    case CheckEnd::NextRow:
         ++s.CurrentRow;
         ++s.TurnNumber;
         s.CursorHole = 0;
         m_phase = Phase::Playing;
         break;
-    case CheckOutcome::LevelLost:
+    case CheckEnd::LevelLost:
         m_phase = Phase::GameOver;
         return CheckEnd::LevelLost;
-    case CheckOutcome::LevelWon:
+    case CheckEnd::LevelWon:
+    case CheckEnd::TournamentWon:
         break;
     }
 
