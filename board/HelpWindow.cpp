@@ -3,6 +3,7 @@
 #include "HelpWindow.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QDir>
@@ -75,12 +76,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tintrix Help"));
+    setWindowTitle(QCoreApplication::translate("Board", "Tintrix Help"));
     resize(kWidth, kHeight);
 
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("helpTopics"));
-    m_topicList->setAccessibleName(QStringLiteral("Help topics"));
+    m_topicList->setAccessibleName(QCoreApplication::translate("ScreenReader", "Help topics"));
     m_topicList->setSpacing(2);
     m_page = new QTextBrowser;
     m_page->setObjectName(QStringLiteral("helpPage"));
@@ -158,7 +159,7 @@ QList<HelpWindow::Topic> HelpWindow::readTopics(const QString& file, QString* st
         const auto body = bodyRe.match(html);
         const QString text = body.hasMatch() ? body.captured(1) : html;
         if (!plainText(text).isEmpty())
-            topics.append({QString(), QStringLiteral("Tintrix Help"), text});
+            topics.append({QString(), QCoreApplication::translate("Board", "Tintrix Help"), text});
     }
     return topics;
 }
@@ -168,18 +169,18 @@ void HelpWindow::loadHelpFile(const QString& helpFile)
     m_helpFile = helpFile;
     const QFileInfo info(helpFile);
     if (!info.exists()) {
-        showMessage(QStringLiteral("The help file %1 could not be found.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 could not be found.").arg(shownPath(helpFile)));
         return;
     }
     QFile file(helpFile);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("The help file %1 could not be read.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 could not be read.").arg(shownPath(helpFile)));
         return;
     }
     QString styleSheet;
     QList<Topic> topics = readTopics(QString::fromUtf8(file.readAll()), &styleSheet);
     if (topics.isEmpty()) {
-        showMessage(QStringLiteral("The help file %1 is empty.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 is empty.").arg(shownPath(helpFile)));
         return;
     }
 
@@ -207,9 +208,9 @@ void HelpWindow::showMessage(const QString& text)
     }
     m_topicList->hide();
     m_page->document()->setDefaultStyleSheet(QString());
-    m_page->setHtml(QStringLiteral("<h2>Tintrix Help</h2><p>%1</p>"
-                                   "<p>Tintrix looks for its help file in the program's folder, "
-                                   "next to the game itself.</p>")
+    m_page->setHtml(QCoreApplication::translate("Board", "<h2>Tintrix Help</h2><p>%1</p>"
+                                                         "<p>Tintrix looks for its help file in the program's folder, "
+                                                         "next to the game itself.</p>")
                         .arg(text));
 }
 

@@ -6,6 +6,7 @@
 #include "Zoom.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,10 +22,10 @@ Masterfrm::Masterfrm(QWidget* parent)
     setWindowTitle(ApplicationTitle());
     setModal(true);
 
-    m_heading = new QLabel("Correct Combination", this);
+    m_heading = new QLabel(QCoreApplication::translate("Board", "Correct Combination"), this);
     m_heading->setObjectName("Label1");
     m_heading->setAlignment(Qt::AlignCenter);
-    m_frame = new QGroupBox("Correct Color Combination", this);
+    m_frame = new QGroupBox(QCoreApplication::translate("Board", "Correct Color Combination"), this);
     m_frame->setObjectName("Frame1");
     for (int j = 0; j < 6; ++j) {
         auto* hole = new ImageControl(m_frame);
@@ -32,10 +33,10 @@ Masterfrm::Masterfrm(QWidget* parent)
         hole->setSpecialEffect(ImageControl::Effect::Raised);
         Image1[std::size_t(j)] = hole;
     }
-    Command1 = new QPushButton("OK", this);
+    Command1 = new QPushButton(QCoreApplication::translate("Board", "OK"), this);
     Command1->setObjectName("Command1");
     Command1->setDefault(true);
-    Command2 = new QPushButton("Cancel", this);
+    Command2 = new QPushButton(QCoreApplication::translate("Board", "Cancel"), this);
     Command2->setObjectName("Command2");
     // Both buttons just close the window.
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
