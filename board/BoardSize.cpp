@@ -241,8 +241,12 @@ void BoardSize::placeAll()
 bool BoardSize::eventFilter(QObject* watched, QEvent* event)
 {
     // Resizes by hand come in floods: the board follows once they pause.
-    if (watched == m_window.centralWidget() && event->type() == QEvent::Resize && !m_sizing)
+    if (watched == m_window.centralWidget() && event->type() == QEvent::Resize && !m_sizing) {
         m_fit.start();
+        // A size waiting to be stored waits while the window is still being resized.
+        if (m_settle.isActive())
+            m_settle.start();
+    }
     return QObject::eventFilter(watched, event);
 }
 
