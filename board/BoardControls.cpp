@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The board's controls: built once, laid out per level.
 #include "BoardControls.h"
 
 // own

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The menus and keyboard commands, and the preferences they show.
 #include "BoardMenus.h"
 
 // own

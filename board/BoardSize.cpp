@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The board's size factor and the window fitted around the board.
 #include "BoardSize.h"
 
 // own

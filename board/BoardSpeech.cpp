@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The screen reader's words and focus, from the game.
 #include "BoardSpeech.h"
 
 // own

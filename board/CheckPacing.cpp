@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The check's pace and the commands that wait for it.
 #include "CheckPacing.h"
 
 // own

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Dragging pegs, and presses that end when play stops.
 #include "PegDrag.h"
 
 // own

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preferences, read once and written when they change.
 #include "Preferences.h"
 
 // Qt
