@@ -5,6 +5,7 @@
 
 // own
 #include "AppInfo.h"
+#include "BoardSize.h"
 #include "BoardSpeech.h"
 #include "CheckPacing.h"
 #include "LevelCatalogue.h"
@@ -135,7 +136,7 @@ void Form1::GameOver()
     LevelFrm::Announce(this, Shown("SORRY!"), Shown("GAME OVER"), UnlessExiting(this, [this] {
         // Centred across the board, half its own height below the board's top.
         Masterfrm* reveal = c.MasterWindow;
-        reveal->FitToBoard();
+        reveal->FitToBoard(m_size->zoom());
         const QRect board = frameGeometry();
         const QRect own = reveal->frameGeometry();
         reveal->move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);

@@ -3,7 +3,8 @@
 
 #include "AppInfo.h"
 #include "ImageControl.h"
-#include "Zoom.h"
+#include "BoardSize.h"
+#include "Twips.h"
 
 // Qt
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace tintrix {
 
@@ -41,16 +44,17 @@ Masterfrm::Masterfrm(QWidget* parent)
     // Both buttons just close the window.
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
-    FitToBoard();
+    FitToBoard(1.0);
 }
 
-void Masterfrm::FitToBoard()
+void Masterfrm::FitToBoard(double zoom)
 {
-    const auto place = [](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(ZoomedTwips(left), ZoomedTwips(top), ZoomedTwips(width), ZoomedTwips(height));
+    const auto px = [zoom](int twips) { return int(std::lround(twips * zoom / kTwipsPerPixel)); };
+    const auto place = [&px](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(px(left), px(top), px(width), px(height));
     };
-    setFont(ZoomedFont(m_normalFont));
-    setFixedSize(ZoomedTwips(3000), ZoomedTwips(2160));
+    setFont(ZoomedFont(m_normalFont, zoom));
+    setFixedSize(px(3000), px(2160));
     place(m_heading, 120, 90, 2760, 300);
     QFont heading = font();
     heading.setBold(true);
@@ -59,7 +63,7 @@ void Masterfrm::FitToBoard()
     place(m_frame, 120, 420, 2760, 960);
     for (int j = 0; j < 6; ++j) {
         place(Image1[std::size_t(j)], 240 + 360 * j, 120 + 300, 375, 375);
-        Image1[std::size_t(j)]->setZoom(BoardZoom());
+        Image1[std::size_t(j)]->setZoom(zoom);
     }
     place(Command1, 360, 1560, 1035, 405);
     place(Command2, 1605, 1560, 1035, 405);

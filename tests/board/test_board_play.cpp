@@ -151,6 +151,7 @@ private slots:
         QVERIFY(!fx.guessHole(0, 0)->isEnabled());
         auto* reveal = fx.f().findChild<Masterfrm*>();
         QCOMPARE(fx.spoken(reveal), "Correct combination: " + words);
+        QCOMPARE(fx.f().focusWidget(), fx.f().centralWidget()); // the idle board's name, not the loss, again
         for (int j = 0; j < 6; ++j)
             QVERIFY(fx.samePicture(reveal->Image1[std::size_t(j)]->picture(),
                                    j < 4 ? fx.pictures.pegPicture(secret[std::size_t(j)]) : fx.pictures.picture("imgX")));
