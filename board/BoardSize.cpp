@@ -149,11 +149,13 @@ void BoardSize::setZoom(double zoom)
     zoom = Clamp(zoom);
     if (zoom == m_zoom)
         return;
+    QStatusBar* status = m_window.statusBar();
+    if (m_statusHeight == 0)
+        m_statusHeight = status->sizeHint().height();
     m_zoom = zoom;
     // The banner, the reveal window and the high score table follow the board's size.
     SetBoardZoom(zoom);
     // At the normal size the status bar takes the window's font again, exactly as at start.
-    QStatusBar* status = m_window.statusBar();
     const QFont font = zoom == kMinZoom ? QFont() : ZoomedFont(m_window.font(), zoom);
     status->setFont(font);
     for (QWidget* w : status->findChildren<QWidget*>()) {
@@ -185,7 +187,12 @@ void BoardSize::fitWindow()
     m_sizing = true;
     area->setFixedSize(board);
     // The status bar's font may just have changed: its size is worked out before the window's.
+    // The status bar is as tall as at the normal size, grown with the board: laid out afresh
+    // from its font it would come back a few pixels taller than it started.
     QStatusBar* status = m_window.statusBar();
+    if (m_statusHeight == 0)
+        m_statusHeight = status->sizeHint().height();
+    status->setFixedHeight(int(std::lround(m_statusHeight * m_zoom)));
     if (QLayout* layout = status->layout()) {
         layout->invalidate();
         layout->activate();

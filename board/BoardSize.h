@@ -89,6 +89,7 @@ private:
     int m_tableHeightTwips = 0;
     bool m_sizing = false;    // the window is being sized to the board
     QSize m_sized;            // the board area the window was last sized to
+    int m_statusHeight = 0;   // the status bar's height at the normal size, in pixels
     QTimer m_fit;             // a window resized by hand: the board follows once events pause
     QTimer m_redraw;          // spaces the pictures' redraws
     bool m_redrawPending = false;

@@ -389,7 +389,7 @@ private slots:
         auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
         QTRY_COMPARE(f.centralWidget()->size(), QSize(px(size.WidthTwips() - 120), px(size.HeightTwips() - size.StatusBarHeightTwips() - 690)));
         if (zoom == 1.0)
-            QCOMPARE(f.width(), normal.width());
+            QCOMPARE(f.size(), normal);
         // Stored once settled; at the normal size nothing differs from what was stored.
         QTRY_COMPARE(stored("BoardSize").isValid() ? stored("BoardSize").toDouble() : 1.0, zoom);
     }
