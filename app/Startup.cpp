@@ -55,7 +55,7 @@ Program Main(const QString& programFolder, const std::function<std::unique_ptr<A
     program.audio = makeAudio();
     program.sound = std::make_unique<GameSound>(*program.audio, programFolder, ScaledMs(1000));
     InstallBoardAccessibility();
-    program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(random)});
+    program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(random), ScaledMs(1000) / 1000.0});
     Wire(program);
     done("board loaded");
     program.board->BindFeedbackPictures();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardAccessible.h"
 
+#include "ImageControl.h"
+
 // Qt
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -58,7 +60,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     const QVariant role = w->property(kAccessibleRole);
     if (role.isValid())
         return new TintrixAccessibleWidget(w, QAccessible::Role(role.toInt()));
-    if (className == QLatin1String("ImageControl"))
+    if (className == QLatin1String(ImageControl::staticMetaObject.className()))
         return new TintrixAccessibleWidget(w, QAccessible::Button);
     return nullptr;
 }

@@ -1,58 +1,122 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board window: its controls, menus and status bar, and the start-up steps.
+// The board window: its parts assembled and wired, the start-up steps, and leaving.
 #include "Form1.h"
 
 // own
-#include "BoardLayout.h"
+#include "AppInfo.h"
+#include "BoardMenus.h"
+#include "BoardSize.h"
+#include "BoardSpeech.h"
+#include "CheckPacing.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
 #include "Masterfrm.h"
+#include "PegDrag.h"
 #include "PicFrm.h"
 #include "Preferences.h"
-#include "TimeScale.h"
-#include "Twips.h"
-#include "Zoom.h"
 
 // Qt
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
-#include <QMenuBar>
+#include <QMessageBox>
 #include <QSessionManager>
-#include <QStatusBar>
 
 namespace tintrix {
-
-namespace {
-/** Guess and clue rows are numbered 1..12 from the bottom; the third is spelt in lower case. */
-QString rowName(int number) { return number == 3 ? QStringLiteral("row3") : QStringLiteral("Row%1").arg(number); }
-} // namespace
 
 Form1::Form1(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)), m_generator(0),
       m_game([this] { return m_services.random ? m_services.random() : m_generator.next(); })
 {
     setObjectName("Form1");
-    setWindowTitle("Tintrix ");
+    setWindowTitle(QCoreApplication::translate("Board", "Tintrix "));
 
     Pictures = new PicFrm(this);
-    m_prefs = new Preferences(QCoreApplication::applicationName());
-    MasterWindow = new Masterfrm(this);
+    m_prefs = std::make_unique<Preferences>(QCoreApplication::applicationName());
+    m_size = std::make_unique<BoardSize>(*this, *m_prefs);
+    c = BoardControls::Build(*this, *m_size);
+    m_menus = new BoardMenus(*this, *m_prefs, m_services.programFolder);
+    m_drag = new PegDrag(c.board, this);
+    m_speech = std::make_unique<BoardSpeech>(c, m_game);
+    m_pacing = new CheckPacing(m_game, m_services.timeScale, this);
+    c.Image2->setPicture(Pictures->picture("imgCheck"));
 
-    // Every window follows this board's size, which starts normal until the stored one is read.
-    SetBoardZoom(1.0);
-    buildBoard();
-    buildMenus();
-    buildStatusBar();
-    buildKeyboard();
-    buildDragging();
-    // Resizing the window resizes the board with it.
-    centralWidget()->installEventFilter(this);
+    // The controls.
+    for (int row = 0; row < kMaxRows; ++row) {
+        for (int j = 0; j < kMaxHoles; ++j) {
+            connect(c.guessHole(row, j), &ImageControl::clicked, this, [this, row, j] { Row_Click(row, j); });
+            m_drag->watch(c.guessHole(row, j));
+        }
+    }
+    auto pressable = [this](ImageControl* control) {
+        connect(control, &ImageControl::mouseDown, this, [control] { control->setSpecialEffect(ImageControl::Effect::Sunken); });
+        connect(control, &ImageControl::mouseUp, this, [control] { control->setSpecialEffect(ImageControl::Effect::Raised); });
+        m_drag->watch(control);
+    };
+    for (int i = 0; i < kMaxColors; ++i) {
+        connect(c.ColSelect[std::size_t(i)], &ImageControl::clicked, this, [this, i] { ColSelect_Click(i); });
+        connect(c.ColSelect2[std::size_t(i)], &ImageControl::clicked, this, [this, i] { ColSelect2_Click(i); });
+        pressable(c.ColSelect[std::size_t(i)]);
+        pressable(c.ColSelect2[std::size_t(i)]);
+    }
+    for (auto [button, click] : {std::pair{c.Redo1, &Form1::Redo1_Click}, std::pair{c.Undo1, &Form1::Undo1_Click},
+                                 std::pair{c.Redo2, &Form1::Redo2_Click}, std::pair{c.Undo2, &Form1::Undo2_Click}}) {
+        connect(button, &ImageControl::clicked, this, click);
+        pressable(button);
+    }
+    connect(c.Image2, &ImageControl::clicked, this, &Form1::Image2_Click);
+    connect(m_drag, &PegDrag::dropped, this, &Form1::dropped);
 
-    // The pegs fall on a 200 ms beat; Qt's default coarse timer may fire up to 5% (10 ms) off.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    // The menus and keys.
+    connect(m_menus, &BoardMenus::newGameChosen, this, &Form1::Tournament_Click);
+    connect(m_menus, &BoardMenus::endGameChosen, this, &Form1::EndGame_Click);
+    connect(m_menus, &BoardMenus::highScoresChosen, this, &Form1::highScoresRequested);
+    connect(m_menus, &BoardMenus::exitChosen, this, &QWidget::close);
+    connect(m_menus, &BoardMenus::levelChosen, this, &Form1::OpenLevel);
+    connect(m_menus, &BoardMenus::undoChosen, this, &Form1::Undo1_Click);
+    connect(m_menus, &BoardMenus::redoChosen, this, &Form1::Redo1_Click);
+    connect(m_menus, &BoardMenus::zoomInChosen, m_size.get(), &BoardSize::ZoomIn_Click);
+    connect(m_menus, &BoardMenus::zoomOutChosen, m_size.get(), &BoardSize::ZoomOut_Click);
+    connect(m_menus, &BoardMenus::zoomResetChosen, m_size.get(), &BoardSize::ZoomReset_Click);
+    connect(m_menus, &BoardMenus::musicCue, this, &Form1::musicCue);
+    connect(m_menus, &BoardMenus::styleChosen, this, [this] {
+        StylePicture = Pictures->stylePicture(m_prefs->style());
+        // Between games a new style also clears the finished game's pegs.
+        m_game.InitBoard();
+        render();
+    });
+    connect(m_menus, &BoardMenus::colorBarChanged, this, [this] {
+        m_laidOutRow = 0;
+        render();
+    });
+
+    // The board's size and the check's pace.
+    connect(m_size.get(), &BoardSize::redrawNeeded, this, [this] {
+        // Every picture drawn afresh for the board's new size.
+        const double zoom = m_size->zoom();
+        Pictures->setZoom(zoom);
+        for (ImageControl* control : c.board->findChildren<ImageControl*>())
+            control->setZoom(zoom);
+        BindFeedbackPictures();
+        LoadColorBars();
+        LoadUndoRedoPictures();
+        StylePicture = Pictures->stylePicture(m_prefs->style());
+        c.Image2->setPicture(Pictures->picture("imgCheck"));
+        render();
+    });
+    c.board->installEventFilter(m_size.get());
+    connect(m_pacing, &CheckPacing::pegDropped, this, [this] {
+        PlayEffect(SoundCue::DropPeg);
+        render();
+    });
+    connect(m_pacing, &CheckPacing::pegsDone, this, &Form1::afterCheck);
+
+    // The keyboard: the board takes the keys, whichever hole has the focus.
+    c.board->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(c.board);
+
+    // Every change worth keeping is told at once.
     m_game.setChangeListener([this] { emit gameChanged(); });
 
     // Logging off or shutting down asks the same question as every other way out.
@@ -67,130 +131,12 @@ Form1::Form1(Services services, QWidget* parent)
     Form_Load();
 }
 
-Form1::~Form1()
-{
-    delete m_prefs;
-}
-
-ImageControl* Form1::makeImage(QWidget* container, int leftTwips, int topTwips, const QString& name)
-{
-    auto* image = new ImageControl(container);
-    image->setObjectName(name);
-    setTwipGeometry(image, leftTwips, topTwips, kHoleSize, kHoleSize);
-    return image;
-}
-
-void Form1::buildBoard()
-{
-    auto* board = new QWidget(this);
-    board->setObjectName("Board");
-    // A wooden board, a shade lighter than the recessed holes of the peg pictures.
-    QPalette wood = board->palette();
-    wood.setColor(QPalette::Window, QColor(0x7B, 0x4F, 0x2C));
-    board->setPalette(wood);
-    board->setAutoFillBackground(true);
-    setCentralWidget(board);
-
-    auto makeBox = [&](const char* name, const TwipRect& r) {
-        auto* box = new QWidget(board);
-        box->setObjectName(name);
-        setTwipGeometry(box, r.Left, r.Top, r.Width, r.Height);
-        return box;
-    };
-    FieldBox1 = makeBox("FieldBox1", kFieldBox1Design);
-    FieldBox2 = makeBox("FieldBox2", kFieldBox2Design);
-    ColorBox1 = makeBox("ColorBox1", kColorBox1Design);
-    DoBox1 = makeBox("DoBox1", kDoBox1Design);
-    ColorBox2 = makeBox("ColorBox2", kColorBox2Design);
-    DoBox2 = makeBox("DoBox2", kDoBox2Design);
-
-    for (int number = 12; number >= 1; --number) {
-        const int top = 360 + kHolePitch * (12 - number);
-        for (int j = 0; j < kMaxHoles; ++j) {
-            auto* guess = makeImage(FieldBox1, 240 + kHolePitch * j, top, QStringLiteral("%1_%2").arg(rowName(number)).arg(j));
-            connect(guess, &ImageControl::clicked, this, [this, number, j] { Row_Click(number, j); });
-            Row[std::size_t(number)][std::size_t(j)] = guess;
-            Check[std::size_t(number)][std::size_t(j)] =
-                makeImage(FieldBox2, 120 + kHolePitch * j, top, QStringLiteral("Check%1_%2").arg(number).arg(j));
-        }
-    }
-
-    auto makeBar = [&](QWidget* box, const char* name, std::array<ImageControl*, 8>& bar, void (Form1::*click)(int)) {
-        for (int i = 0; i < kMaxColors; ++i) {
-            auto* entry = makeImage(box, 120 + kHolePitch * i, 0, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-            entry->setSpecialEffect(ImageControl::Effect::Raised);
-            connect(entry, &ImageControl::clicked, this, [this, click, i] { (this->*click)(i); });
-            connect(entry, &ImageControl::mouseDown, this, [this, entry] { setPressed(entry, true); });
-            connect(entry, &ImageControl::mouseUp, this, [this, entry] { setPressed(entry, false); });
-            bar[std::size_t(i)] = entry;
-        }
-    };
-    makeBar(ColorBox1, "ColSelect", ColSelect, &Form1::ColSelect_Click);
-    makeBar(ColorBox2, "ColSelect2", ColSelect2, &Form1::ColSelect2_Click);
-
-    auto makeButton = [&](QWidget* box, int left, const char* name, const char* tip, void (Form1::*click)()) {
-        auto* button = makeImage(box, left, 0, QLatin1String(name));
-        button->setSpecialEffect(ImageControl::Effect::Raised);
-        button->setToolTip(QLatin1String(tip));
-        connect(button, &ImageControl::clicked, this, click);
-        connect(button, &ImageControl::mouseDown, this, [this, button] { setPressed(button, true); });
-        connect(button, &ImageControl::mouseUp, this, [this, button] { setPressed(button, false); });
-        return button;
-    };
-    Redo1 = makeButton(DoBox1, 0, "Redo1", " Redo Last Row ", &Form1::Redo1_Click);
-    Undo1 = makeButton(DoBox1, 360, "Undo1", " Clear Row ", &Form1::Undo1_Click);
-    Redo2 = makeButton(DoBox2, 0, "Redo2", " Redo Last Row ", &Form1::Redo2_Click);
-    Undo2 = makeButton(DoBox2, 360, "Undo2", " Clear Row ", &Form1::Undo2_Click);
-
-    Image2 = new ImageControl(board);
-    Image2->setObjectName("Image2");
-    Image2->setToolTip(" Test your selection ");
-    Image2->setDimWhenDisabled(true);
-    Image2->setPicture(Pictures->picture("imgCheck"));
-    setTwipGeometry(Image2, 120, 720, 480, 480);
-    connect(Image2, &ImageControl::clicked, this, &Form1::Image2_Click);
-
-}
-
-void Form1::buildStatusBar()
-{
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
-    setStatusBar(StatusBar1);
-    const char* tips[] = {"This is your score", "The current level - there are 36", "TRUE means colors can be repeated",
-                          "This is the current selected color"};
-    const char* texts[] = {"Score = ", "", "", ""};
-    for (int i = 1; i <= 4; ++i) {
-        auto* panel = new QLabel(QLatin1String(texts[i - 1]), StatusBar1);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
-        panel->setToolTip(QLatin1String(tips[i - 1]));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(i == 4 ? Twips(375) : 0);
-        panel->setAlignment(i == 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        StatusBar1->addWidget(panel, i == 4 ? 0 : 1);
-        Panels[std::size_t(i)] = panel;
-    }
-}
+Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    m_colorBarShown = m_prefs->colorBar();
-    const bool sound = m_prefs->sound();
-    const bool music = m_prefs->music();
-    const int style = m_prefs->style();
-
-    ShowColorBar->setChecked(m_colorBarShown);
-    HideColorBar->setChecked(!m_colorBarShown);
-    SoundOn->setChecked(sound);
-    SoundOff->setChecked(!sound);
-    MusicOn->setChecked(music);
-    MusicOff->setChecked(!music);
-    QAction* styles[] = {Swirl, Stone, Ice, Cocktail};
-    styles[style - 1]->setChecked(true);
-    StylePicture = Pictures->stylePicture(style);
-    setZoom(m_prefs->zoom(), false, false);
+    StylePicture = Pictures->stylePicture(m_prefs->style());
+    m_size->restore();
 }
 
 void Form1::BindFeedbackPictures()
@@ -203,19 +149,54 @@ void Form1::BindFeedbackPictures()
 void Form1::LoadColorBars()
 {
     for (int i = 0; i < kMaxColors; ++i)
-        ColSelect[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
+        c.ColSelect[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
     for (int i = 0; i < kMaxColors; ++i)
-        ColSelect2[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
+        c.ColSelect2[std::size_t(i)]->setPicture(Pictures->pegPicture(i + 1));
 }
 
 void Form1::LoadUndoRedoPictures()
 {
-    Redo1->setPicture(Pictures->picture("imgRedo"));
-    Undo1->setPicture(Pictures->picture("imgUndo"));
-    Redo2->setPicture(Pictures->picture("imgRedo"));
-    Undo2->setPicture(Pictures->picture("imgUndo"));
+    c.Redo1->setPicture(Pictures->picture("imgRedo"));
+    c.Undo1->setPicture(Pictures->picture("imgUndo"));
+    c.Redo2->setPicture(Pictures->picture("imgRedo"));
+    c.Undo2->setPicture(Pictures->picture("imgUndo"));
 }
 
 void Form1::Level1_Click() { OpenLevel(1); }
+
+void Form1::OpenLevel(int catalogueRow)
+{
+    if (m_game.OpenLevel(catalogueRow))
+        render();
+}
+
+
+// ---------------------------------------------------------------------------------------------
+// Leaving
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload(event);
+}
+
+void Form1::Form_QueryUnload(QCloseEvent* event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), QCoreApplication::translate("Board", "Exit Tintrix?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("ExitBox");
+    if (box.exec() != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    // Everything is already saved: end at once, also in the middle of a check.
+    m_exiting = true;
+    m_pacing->stop();
+    event->accept();
+    emit exitConfirmed();
+}
 
 } // namespace tintrix

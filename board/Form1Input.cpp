@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Filling the current row: colour bars, holes, undo and redo, by mouse and by keyboard.
+// Filling the current row: colour bars, holes, drags, undo and redo, by mouse and by keyboard.
 // Each handler hands the input to the game; what the game refuses changes nothing here.
 #include "Form1.h"
 
 // own
+#include "BoardSpeech.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
-#include "Zoom.h"
 
 // Qt
-#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -33,17 +32,12 @@ void Form1::pickColour(int index, bool showInPanel)
     render();
 }
 
-void Form1::setPressed(ImageControl* control, bool pressed)
-{
-    control->setSpecialEffect(pressed ? ImageControl::Effect::Sunken : ImageControl::Effect::Raised);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Holes
 
-void Form1::Row_Click(int rowNumber, int Index)
+void Form1::Row_Click(int row, int Index)
 {
-    if (12 - rowNumber != m_game.state().CurrentRow)
+    if (row != m_game.state().CurrentRow)
         return;
     const bool placing = m_game.state().ColorInHand;
     if (m_game.ClickHole(Index) == Input::Ignored)
@@ -53,6 +47,30 @@ void Form1::Row_Click(int rowNumber, int Index)
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
     }
+    PlayEffect(SoundCue::Change);
+    render();
+}
+
+void Form1::dropped(ImageControl* source, QWidget* target)
+{
+    // A colour from a bar onto a hole of the current row is a pick and a click; a peg of the
+    // current row moves within it; a peg of the row above is copied down. Anything else does
+    // nothing.
+    const std::optional<HoleAt> to = c.holeOf(target);
+    const GameState& s = m_game.state();
+    if (!to || to->row != s.CurrentRow || !s.GuessPieces.contains(to->row, to->hole))
+        return;
+    if (const std::optional<int> entry = c.barEntryOf(source)) {
+        pickColour(*entry, source == c.ColSelect[std::size_t(*entry)]);
+        Row_Click(to->row, to->hole);
+        return;
+    }
+    const std::optional<HoleAt> from = c.holeOf(source);
+    if (!from || (from->row != s.CurrentRow && from->row != s.CurrentRow - 1))
+        return;
+    const Input done = from->row == s.CurrentRow ? m_game.MovePeg(from->hole, to->hole) : m_game.CopyPeg(from->hole, to->hole);
+    if (done == Input::Ignored)
+        return;
     PlayEffect(SoundCue::Change);
     render();
 }
@@ -83,56 +101,9 @@ void Form1::Redo2_Click() { Redo1_Click(); }
 // ---------------------------------------------------------------------------------------------
 // Keyboard
 
-void Form1::buildKeyboard()
-{
-    // Standard shortcuts for the menu commands.
-    Tournament->setShortcut(QKeySequence::New);
-    EndGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    HighScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    ExitGame->setShortcut(QKeySequence::Quit);
-    help->setShortcut(QKeySequence::HelpContents);
-
-    // Undo and redo have no menu items: window-wide actions carry their shortcuts.
-    auto* undo = new QAction("Clear Row", this);
-    undo->setObjectName("UndoKey");
-    undo->setShortcuts(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, &Form1::Undo1_Click);
-    addAction(undo);
-    auto* redo = new QAction("Redo Last Row", this);
-    redo->setObjectName("RedoKey");
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(redo, &QAction::triggered, this, &Form1::Redo1_Click);
-    addAction(redo);
-
-    // The board's size: larger, smaller, normal.
-    auto addZoom = [this](const char* name, const QList<QKeySequence>& keys, void (Form1::*handler)()) {
-        auto* action = new QAction(this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, handler);
-        addAction(action);
-    };
-    addZoom("ZoomIn", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &Form1::ZoomIn_Click);
-    addZoom("ZoomOut", {QKeySequence::ZoomOut}, &Form1::ZoomOut_Click);
-    addZoom("ZoomReset", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &Form1::ZoomReset_Click);
-
-    centralWidget()->setFocusPolicy(Qt::StrongFocus);
-    setFocusProxy(centralWidget());
-    buildAccessibility();
-}
-
-void Form1::ZoomIn_Click() { setZoom(BoardZoom() + kZoomStep, true); }
-void Form1::ZoomOut_Click() { setZoom(BoardZoom() - kZoomStep, true); }
-void Form1::ZoomReset_Click() { setZoom(kMinZoom, true); }
-
-bool Form1::keyboardPlayAllowed() const
-{
-    return m_game.phase() == Phase::Playing;
-}
-
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    if (!keyboardPlayAllowed() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+    if (m_game.phase() != Phase::Playing || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
     }
@@ -148,7 +119,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
                        : key == Qt::Key_Home  ? 0
                                               : holes - 1;
         m_game.SetCursor(to);
-        m_focusOnCheck = false;
+        m_speech->cursorMoved();
         render();
     } else if (key >= Qt::Key_1 && key <= Qt::Key_8) {
         // A colour key is a pick on the upper bar followed by a click on the cursor's hole.
@@ -156,14 +127,14 @@ void Form1::keyPressEvent(QKeyEvent* event)
         if (index >= s.ColorCount)
             return;
         ColSelect_Click(index);
-        Row_Click(12 - s.CurrentRow, cursor);
+        Row_Click(s.CurrentRow, cursor);
         m_game.SetCursor(std::min(cursor + 1, holes - 1));
-        spokenPlacement(cursor);
+        m_speech->placed(cursor);
         render();
     } else if (key == Qt::Key_0 || key == Qt::Key_Period) {
         // The cursor's hole clicked as it is: places the colour in hand or copies the row above.
-        Row_Click(12 - s.CurrentRow, cursor);
-        spokenPlacement(cursor);
+        Row_Click(s.CurrentRow, cursor);
+        m_speech->placed(cursor);
         render();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         Image2_Click();

@@ -4,7 +4,10 @@
 #include "Form1.h"
 
 // own
+#include "BoardSpeech.h"
 #include "LevelFrm.h"
+#include "PicFrm.h"
+#include "Preferences.h"
 
 // Qt
 #include <QCoreApplication>
@@ -16,14 +19,20 @@ bool Form1::ResumeGame(const SavedGame& saved)
     if (!m_game.Resume(saved))
         return false;
     // As after New Game: the secrets of the levels to come from the clock, the music playing.
-    StartMusic();
+    m_generator.seedFromClock();
+    emit musicCue(MusicCue::Restart);
+    if (m_prefs->music())
+        emit musicCue(MusicCue::Play);
+    m_speech->renderBoardName();
     render();
 
     const GameState& s = m_game.state();
     const int level = m_game.phase() == Phase::BetweenLevels ? s.CurrentLevel + 1 : s.CurrentLevel;
     LevelFrm::Announce(this, QCoreApplication::translate("Board", "TOURNAMENT RESUMED"),
                        QCoreApplication::translate("Board", "LEVEL %1, SCORE %2").arg(std::min(level, 36)).arg(s.Score),
-                       unlessExiting([this] {
+                       [this] {
+                           if (m_exiting)
+                               return;
                            switch (m_game.phase()) {
                            case Phase::BetweenLevels: // a won level: the next one is announced
                                NextLevel();
@@ -37,7 +46,7 @@ bool Form1::ResumeGame(const SavedGame& saved)
                            default:
                                break;
                            }
-                       }));
+                       });
     return true;
 }
 

@@ -1,39 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The turn flow: the check button, the falling feedback pegs, winning, losing and the
-// tournament. The banners and the reveal window are modal; what follows each of them runs once
-// it has closed.
+// The turn flow: the check button, winning, losing and the tournament. The banners and the
+// reveal window are modal; what follows each of them runs once it has closed.
 #include "Form1.h"
 
 // own
 #include "AppInfo.h"
+#include "BoardSize.h"
+#include "BoardSpeech.h"
+#include "CheckPacing.h"
 #include "LevelCatalogue.h"
 #include "LevelFrm.h"
 #include "Masterfrm.h"
 #include "PicFrm.h"
-#include "TimeScale.h"
+#include "Preferences.h"
 
 // Qt
-#include <QAction>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace tintrix {
 
-std::function<void()> Form1::unlessExiting(std::function<void()> step)
+namespace {
+/** Runs step unless the player has left the board in the meantime. */
+std::function<void()> UnlessExiting(const Form1* board, std::function<void()> step)
 {
-    return [this, step = std::move(step)] {
-        if (!m_exiting)
+    return [board, step = std::move(step)] {
+        if (!board->exiting())
             step();
     };
 }
+QString Shown(const char* text) { return QCoreApplication::translate("Board", text); }
+} // namespace
 
 void Form1::PlayEffect(SoundCue cue)
 {
-    if (SoundOn->isChecked())
+    if (m_prefs->sound())
         emit soundCue(cue);
 }
 
 // ---------------------------------------------------------------------------------------------
-// The check button and the feedback pegs
+// The check button
 
 void Form1::Image2_Click()
 {
@@ -41,29 +47,13 @@ void Form1::Image2_Click()
     case CheckStart::Ignored:
         return; // no level is being played
     case CheckStart::Incomplete:
-        QMessageBox::information(this, ApplicationTitle(), "First fill the current row.");
+        QMessageBox::information(this, ApplicationTitle(), Shown("First fill the current row."));
         return;
     case CheckStart::Started:
         break;
     }
     render();
-    // One peg every 200 ms; a row that earns none is done at once.
-    if (m_game.pegsToDrop() == 0)
-        afterCheck();
-    else
-        Timer1.start(ScaledMs(200));
-}
-
-void Form1::Timer1_Timer()
-{
-    if (m_game.DropPeg()) {
-        PlayEffect(SoundCue::DropPeg);
-        render();
-    }
-    if (m_game.pegsToDrop() == 0) {
-        Timer1.stop();
-        afterCheck();
-    }
+    m_pacing->start();
 }
 
 void Form1::afterCheck()
@@ -72,14 +62,14 @@ void Form1::afterCheck()
     const std::optional<CheckEnd> end = m_game.FinishCheck();
     if (!end)
         return;
-    m_spokenResult = resultText(checkedRow, *end);
+    m_speech->checked(checkedRow, *end);
     if (m_game.state().GameWon)
         PlayEffect(SoundCue::Gling);
     render();
 
     switch (*end) {
     case CheckEnd::NextRow:
-        runDeferredCommands();
+        m_pacing->runDeferred();
         break;
     case CheckEnd::LevelLost:
         GameOver();
@@ -90,23 +80,11 @@ void Form1::afterCheck()
     case CheckEnd::LevelWon:
         // The win is counted; New Game or End Game chosen during the check comes before the
         // next level is announced.
-        if (m_deferredCommands.empty())
-            NextLevel();
+        if (m_pacing->anyDeferred())
+            m_pacing->runDeferred();
         else
-            runDeferredCommands();
+            NextLevel();
         break;
-    }
-}
-
-void Form1::runDeferredCommands()
-{
-    while (!m_deferredCommands.empty() && !m_exiting) {
-        const std::function<void()> command = m_deferredCommands.front();
-        m_deferredCommands.erase(m_deferredCommands.begin());
-        command();
-        // A command that shows a banner runs the rest once the game has come to rest again.
-        if (m_game.phase() == Phase::BetweenLevels || m_game.phase() == Phase::GameOver)
-            return;
     }
 }
 
@@ -115,16 +93,16 @@ void Form1::runDeferredCommands()
 
 void Form1::Tournament_Click()
 {
-    if (m_game.phase() == Phase::Checking) {
-        m_deferredCommands.push_back([this] { Tournament_Click(); });
+    if (m_pacing->deferred([this] { Tournament_Click(); }) || !m_game.NewGame())
         return;
-    }
-    if (!m_game.NewGame())
-        return;
-    StartMusic();
+    // Every game's secrets come from a generator seeded afresh here.
+    m_generator.seedFromClock();
+    emit musicCue(MusicCue::Restart);
+    if (m_prefs->music())
+        emit musicCue(MusicCue::Play);
     // The pictures are loaded again as they are needed.
     Pictures->Unload();
-    renderBoardName();
+    m_speech->renderBoardName();
     NextLevel();
 }
 
@@ -134,23 +112,20 @@ void Form1::NextLevel()
     if (!level)
         return;
     const LevelSpec& spec = *FetchLevel(CatalogueRowForLevel(*level));
-    LevelFrm::Announce(this, QStringLiteral("LEVEL %1").arg(*level),
-                       QString::fromLatin1(spec.LevelDescription.data(), qsizetype(spec.LevelDescription.size())),
-                       unlessExiting([this] {
+    const QByteArray description(spec.LevelDescription.data(), qsizetype(spec.LevelDescription.size()));
+    LevelFrm::Announce(this, Shown("LEVEL %1").arg(*level), QCoreApplication::translate("Board", description.constData()),
+                       UnlessExiting(this, [this] {
                            if (!m_game.StartLevelPlay())
                                return;
+                           m_panelColour = 0;
                            render();
-                           runDeferredCommands();
+                           m_pacing->runDeferred();
                        }));
 }
 
 void Form1::EndGame_Click()
 {
-    if (m_game.phase() == Phase::Checking) {
-        m_deferredCommands.push_back([this] { EndGame_Click(); });
-        return;
-    }
-    if (!m_game.EndGame())
+    if (m_pacing->deferred([this] { EndGame_Click(); }) || !m_game.EndGame())
         return;
     render();
     GameOver();
@@ -158,22 +133,22 @@ void Form1::EndGame_Click()
 
 void Form1::GameOver()
 {
-    LevelFrm::Announce(this, "SORRY!", "GAME OVER", unlessExiting([this] {
+    LevelFrm::Announce(this, Shown("SORRY!"), Shown("GAME OVER"), UnlessExiting(this, [this] {
         // Centred across the board, half its own height below the board's top.
-        MasterWindow->FitToBoard();
+        Masterfrm* reveal = c.MasterWindow;
+        reveal->FitToBoard(m_size->zoom());
         const QRect board = frameGeometry();
-        const QRect own = MasterWindow->frameGeometry();
-        MasterWindow->move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);
-        connect(MasterWindow, &QDialog::finished, this, unlessExiting([this] { endTournament(); }),
-                Qt::SingleShotConnection);
-        MasterWindow->show();
+        const QRect own = reveal->frameGeometry();
+        reveal->move(board.left() + board.width() / 2 - own.width() / 2, board.top() + own.height() / 2);
+        connect(reveal, &QDialog::finished, this, UnlessExiting(this, [this] { endTournament(); }), Qt::SingleShotConnection);
+        reveal->show();
     }));
 }
 
 void Form1::FinishTournament()
 {
     // All 36 levels won: the tournament ends with its final score on the solved board.
-    LevelFrm::Announce(this, "CONGRATULATIONS!", "ALL 36 LEVELS SOLVED", unlessExiting([this] { endTournament(); }));
+    LevelFrm::Announce(this, Shown("CONGRATULATIONS!"), Shown("ALL 36 LEVELS SOLVED"), UnlessExiting(this, [this] { endTournament(); }));
 }
 
 void Form1::endTournament()
@@ -184,15 +159,7 @@ void Form1::endTournament()
         return;
     m_game.CloseGame();
     render();
-    runDeferredCommands();
-}
-
-void Form1::StartMusic()
-{
-    m_generator.seedFromClock();
-    emit musicCue(MusicCue::Restart);
-    if (MusicOn->isChecked())
-        emit musicCue(MusicCue::Play);
+    m_pacing->runDeferred();
 }
 
 } // namespace tintrix

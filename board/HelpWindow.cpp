@@ -3,7 +3,9 @@
 #include "HelpWindow.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QUrl>
 
 // Std
@@ -49,22 +52,21 @@ QString shownPath(const QString& file)
 // ----------------------------------------------------------------------------------------
 // The one help window
 
-void ShowHelp(const QString& helpFile, QWidget* parent)
+void ShowHelp(QPointer<HelpWindow>& window, const QString& helpFile, QWidget* parent)
 {
     // Only one help window: asking again brings the open one to the front. It deletes itself
     // when closed, and goes with its owner, so the guard empties in both cases.
-    static QPointer<HelpWindow> s_window;
-    if (!s_window) {
-        s_window = new HelpWindow(parent);
-        s_window->loadHelpFile(helpFile);
-        s_window->placeNear(parent);
-    } else if (s_window->helpFile() != helpFile || !s_window->hasTopics()) {
+    if (!window) {
+        window = new HelpWindow(parent);
+        window->loadHelpFile(helpFile);
+        window->placeNear(parent);
+    } else if (window->helpFile() != helpFile || !window->hasTopics()) {
         // The program was given another file, or a file that was missing may be back.
-        s_window->loadHelpFile(helpFile);
+        window->loadHelpFile(helpFile);
     }
-    s_window->show();
-    s_window->raise();
-    s_window->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // ----------------------------------------------------------------------------------------
@@ -74,12 +76,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tintrix Help"));
+    setWindowTitle(QCoreApplication::translate("Board", "Tintrix Help"));
     resize(kWidth, kHeight);
 
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("helpTopics"));
-    m_topicList->setAccessibleName(QStringLiteral("Help topics"));
+    m_topicList->setAccessibleName(QCoreApplication::translate("ScreenReader", "Help topics"));
     m_topicList->setSpacing(2);
     m_page = new QTextBrowser;
     m_page->setObjectName(QStringLiteral("helpPage"));
@@ -99,11 +101,30 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(splitter);
 
     connect(m_topicList, &QListWidget::currentRowChanged, this, &HelpWindow::onTopicChanged);
+    m_topicList->installEventFilter(this);
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::onLinkClicked);
     auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
     m_topicList->setFocus();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list taking the focus tells screen readers its current topic too, as moving through
+    // the list does; otherwise only the list itself is spoken as the window opens. The topic is
+    // made current afresh once the list's own focus has been told, the page left as it is.
+    if (watched == m_topicList && event->type() == QEvent::FocusIn && m_topicList->currentRow() >= 0) {
+        QTimer::singleShot(0, this, [this] {
+            const int row = m_topicList->currentRow();
+            if (row < 0 || !m_topicList->hasFocus())
+                return;
+            const QSignalBlocker blocker(m_topicList);
+            m_topicList->setCurrentRow(-1);
+            m_topicList->setCurrentRow(row);
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ----------------------------------------------------------------------------------------
@@ -138,7 +159,7 @@ QList<HelpWindow::Topic> HelpWindow::readTopics(const QString& file, QString* st
         const auto body = bodyRe.match(html);
         const QString text = body.hasMatch() ? body.captured(1) : html;
         if (!plainText(text).isEmpty())
-            topics.append({QString(), QStringLiteral("Tintrix Help"), text});
+            topics.append({QString(), QCoreApplication::translate("Board", "Tintrix Help"), text});
     }
     return topics;
 }
@@ -148,18 +169,18 @@ void HelpWindow::loadHelpFile(const QString& helpFile)
     m_helpFile = helpFile;
     const QFileInfo info(helpFile);
     if (!info.exists()) {
-        showMessage(QStringLiteral("The help file %1 could not be found.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 could not be found.").arg(shownPath(helpFile)));
         return;
     }
     QFile file(helpFile);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("The help file %1 could not be read.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 could not be read.").arg(shownPath(helpFile)));
         return;
     }
     QString styleSheet;
     QList<Topic> topics = readTopics(QString::fromUtf8(file.readAll()), &styleSheet);
     if (topics.isEmpty()) {
-        showMessage(QStringLiteral("The help file %1 is empty.").arg(shownPath(helpFile)));
+        showMessage(QCoreApplication::translate("Board", "The help file %1 is empty.").arg(shownPath(helpFile)));
         return;
     }
 
@@ -187,9 +208,9 @@ void HelpWindow::showMessage(const QString& text)
     }
     m_topicList->hide();
     m_page->document()->setDefaultStyleSheet(QString());
-    m_page->setHtml(QStringLiteral("<h2>Tintrix Help</h2><p>%1</p>"
-                                   "<p>Tintrix looks for its help file in the program's folder, "
-                                   "next to the game itself.</p>")
+    m_page->setHtml(QCoreApplication::translate("Board", "<h2>Tintrix Help</h2><p>%1</p>"
+                                                         "<p>Tintrix looks for its help file in the program's folder, "
+                                                         "next to the game itself.</p>")
                         .arg(text));
 }
 

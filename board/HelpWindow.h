@@ -4,6 +4,7 @@
 
 // Qt
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -13,9 +14,12 @@ class QUrl;
 
 namespace tintrix {
 
-/** Opens the help file at its topics (a window of its own, not modal). Only one help window
- *  exists at a time: a second call brings the open one to the front. */
-void ShowHelp(const QString& helpFile, QWidget* parent);
+class HelpWindow;
+
+/** Opens the help file at its topics (a window of its own, not modal) in `window`, which the
+ *  caller keeps: one help window per caller, so a second call brings the open one to the
+ *  front. */
+void ShowHelp(QPointer<HelpWindow>& window, const QString& helpFile, QWidget* parent);
 
 /** A small window with the help file's topics on the left and the chosen topic's page on the
  *  right. The help file is HTML; every <section id="..."> is one topic, titled by its first
@@ -38,6 +42,9 @@ public:
 
     /** Places the window beside the owner window when the screen has room, over it otherwise. */
     void placeNear(const QWidget* owner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Topic {

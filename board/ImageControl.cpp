@@ -5,10 +5,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
+
+#include <utility>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+
+namespace tintrix {
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
@@ -54,6 +58,8 @@ void ImageControl::setSpecialEffect(Effect effect)
 
 void ImageControl::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        cancelPress();
     if (event->type() == QEvent::EnabledChange && m_dimWhenDisabled)
         update();
     QWidget::changeEvent(event);
@@ -120,6 +126,14 @@ void ImageControl::setZoom(double zoom)
     update();
 }
 
+void ImageControl::cancelPress()
+{
+    const bool pressed = std::exchange(m_pressed, false);
+    m_dragging = false;
+    if (pressed)
+        emit mouseUp();
+}
+
 void ImageControl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -160,3 +174,5 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
     }
 }
+
+} // namespace tintrix

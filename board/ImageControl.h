@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+namespace tintrix {
+
 /** Shows a picture at its natural size, centred and clipped, with a single border or a flat,
  *  raised or sunken look. The single border and the raised or sunken look exclude each other:
  *  setting the border makes the control flat, and raising or sinking it removes the border. */
@@ -38,6 +40,9 @@ public:
     /** Whether pressing and moving the mouse drags the picture instead of clicking. */
     void setDragSource(bool source) { m_dragSource = source; }
     [[nodiscard]] bool dragSource() const { return m_dragSource; }
+    /** Forgets a press or drag in progress, as if the button had come up elsewhere: the
+     *  release that may follow does nothing and the next press starts afresh. */
+    void cancelPress();
 
 signals:
     void clicked();
@@ -69,3 +74,5 @@ private:
     bool m_cursor = false;
     bool m_dimWhenDisabled = false;
 };
+
+} // namespace tintrix

@@ -3,13 +3,17 @@
 
 #include "AppInfo.h"
 #include "ImageControl.h"
-#include "Zoom.h"
+#include "BoardSize.h"
+#include "Twips.h"
 
 // Qt
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace tintrix {
 
@@ -21,10 +25,10 @@ Masterfrm::Masterfrm(QWidget* parent)
     setWindowTitle(ApplicationTitle());
     setModal(true);
 
-    m_heading = new QLabel("Correct Combination", this);
+    m_heading = new QLabel(QCoreApplication::translate("Board", "Correct Combination"), this);
     m_heading->setObjectName("Label1");
     m_heading->setAlignment(Qt::AlignCenter);
-    m_frame = new QGroupBox("Correct Color Combination", this);
+    m_frame = new QGroupBox(QCoreApplication::translate("Board", "Correct Color Combination"), this);
     m_frame->setObjectName("Frame1");
     for (int j = 0; j < 6; ++j) {
         auto* hole = new ImageControl(m_frame);
@@ -32,24 +36,25 @@ Masterfrm::Masterfrm(QWidget* parent)
         hole->setSpecialEffect(ImageControl::Effect::Raised);
         Image1[std::size_t(j)] = hole;
     }
-    Command1 = new QPushButton("OK", this);
+    Command1 = new QPushButton(QCoreApplication::translate("Board", "OK"), this);
     Command1->setObjectName("Command1");
     Command1->setDefault(true);
-    Command2 = new QPushButton("Cancel", this);
+    Command2 = new QPushButton(QCoreApplication::translate("Board", "Cancel"), this);
     Command2->setObjectName("Command2");
     // Both buttons just close the window.
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
-    FitToBoard();
+    FitToBoard(1.0);
 }
 
-void Masterfrm::FitToBoard()
+void Masterfrm::FitToBoard(double zoom)
 {
-    const auto place = [](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(ZoomedTwips(left), ZoomedTwips(top), ZoomedTwips(width), ZoomedTwips(height));
+    const auto px = [zoom](int twips) { return int(std::lround(twips * zoom / kTwipsPerPixel)); };
+    const auto place = [&px](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(px(left), px(top), px(width), px(height));
     };
-    setFont(ZoomedFont(m_normalFont));
-    setFixedSize(ZoomedTwips(3000), ZoomedTwips(2160));
+    setFont(ZoomedFont(m_normalFont, zoom));
+    setFixedSize(px(3000), px(2160));
     place(m_heading, 120, 90, 2760, 300);
     QFont heading = font();
     heading.setBold(true);
@@ -58,7 +63,7 @@ void Masterfrm::FitToBoard()
     place(m_frame, 120, 420, 2760, 960);
     for (int j = 0; j < 6; ++j) {
         place(Image1[std::size_t(j)], 240 + 360 * j, 120 + 300, 375, 375);
-        Image1[std::size_t(j)]->setZoom(BoardZoom());
+        Image1[std::size_t(j)]->setZoom(zoom);
     }
     place(Command1, 360, 1560, 1035, 405);
     place(Command2, 1605, 1560, 1035, 405);

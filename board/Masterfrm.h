@@ -6,12 +6,13 @@
 
 #include <array>
 
-class ImageControl;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
 namespace tintrix {
+
+class ImageControl;
 
 class Masterfrm : public QDialog {
     Q_OBJECT
@@ -22,8 +23,8 @@ public:
     QPushButton* Command1 = nullptr;        // "OK"
     QPushButton* Command2 = nullptr;        // "Cancel"
 
-    /** Sizes the window and its lettering to the board's present size. */
-    void FitToBoard();
+    /** Sizes the window and its lettering to the board's size factor zoom (1 is normal). */
+    void FitToBoard(double zoom);
 
 private:
     QFont m_normalFont;

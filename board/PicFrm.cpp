@@ -9,6 +9,8 @@
 
 #include <cassert>
 
+namespace tintrix {
+
 PicFrm::PicFrm(QObject* parent) : QObject(parent)
 {
     setObjectName("PicFrm");
@@ -66,8 +68,8 @@ QPixmap PicFrm::draw(const QString& name) const
 {
     // The drawing is made for the device pixels it covers; its logical size grows with zoom.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    static const std::vector<artgen::Picture> catalogue = artgen::Catalogue();
-    for (const artgen::Picture& picture : catalogue) {
+    static const std::vector<tintrix::art::Picture> catalogue = tintrix::art::Catalogue();
+    for (const tintrix::art::Picture& picture : catalogue) {
         if (picture.name != name)
             continue;
         QPixmap pixmap = QPixmap::fromImage(picture.draw(ratio * m_zoom));
@@ -76,3 +78,5 @@ QPixmap PicFrm::draw(const QString& name) const
     }
     return {};
 }
+
+} // namespace tintrix

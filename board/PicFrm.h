@@ -9,6 +9,8 @@
 
 #include <array>
 
+namespace tintrix {
+
 /** Holds the pegs, the feedback pegs, the X mark, the undo and redo faces and the four style
  *  textures. Controls are given copies of these pictures (shared, not duplicated). */
 class PicFrm : public QObject {
@@ -42,3 +44,5 @@ private:
     QHash<QString, QPixmap> m_loaded;
     double m_zoom = 1.0;
 };
+
+} // namespace tintrix

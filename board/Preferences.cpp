@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preferences, read once and written when they change.
 #include "Preferences.h"
 
 // Qt
@@ -12,7 +13,17 @@ const QString kSection = QStringLiteral("preferences");
 QString booleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 } // namespace
 
-Preferences::Preferences(QString applicationName) : m_application(std::move(applicationName)) {}
+Preferences::Preferences(QString applicationName, QObject* parent) : QObject(parent), m_application(std::move(applicationName))
+{
+    m_style = ParseStyle(read("style")).value_or(kDefaultStyle);
+    m_sound = ParseBoolean(read("sound")).value_or(kDefaultSound);
+    m_music = ParseBoolean(read("music")).value_or(kDefaultMusic);
+    m_colorBar = ParseBoolean(read("ColorBar")).value_or(kDefaultColorBar);
+    // The size has a key of its own, so the game's older keys stay exactly as they were.
+    bool ok = false;
+    const double zoom = read("BoardSize").trimmed().toDouble(&ok);
+    m_zoom = ok ? zoom : 1.0;
+}
 
 std::optional<bool> Preferences::ParseBoolean(const QString& text)
 {
@@ -52,25 +63,52 @@ void Preferences::write(const char* key, const QString& value)
     settings.beginGroup(kSection);
     settings.setValue(QLatin1String(key), value);
     settings.sync();
+    emit changed();
 }
 
-int Preferences::style() const { return ParseStyle(read("style")).value_or(kDefaultStyle); }
-bool Preferences::sound() const { return ParseBoolean(read("sound")).value_or(kDefaultSound); }
-bool Preferences::music() const { return ParseBoolean(read("music")).value_or(kDefaultMusic); }
-bool Preferences::colorBar() const { return ParseBoolean(read("ColorBar")).value_or(kDefaultColorBar); }
-
-double Preferences::zoom() const
+bool Preferences::setStyle(int style)
 {
-    // The size has a key of its own, so the game's older keys stay exactly as they were.
-    bool ok = false;
-    const double zoom = read("BoardSize").trimmed().toDouble(&ok);
-    return ok ? zoom : 1.0;
+    if (style == m_style || !ParseStyle(QString::number(style)))
+        return false;
+    m_style = style;
+    write("style", QString::number(style));
+    return true;
 }
 
-void Preferences::setStyle(int style) { write("style", QString::number(style)); }
-void Preferences::setSound(bool on) { write("sound", booleanText(on)); }
-void Preferences::setMusic(bool on) { write("music", booleanText(on)); }
-void Preferences::setColorBar(bool shown) { write("ColorBar", booleanText(shown)); }
-void Preferences::setZoom(double zoom) { write("BoardSize", QString::number(zoom)); }
+bool Preferences::setSound(bool on)
+{
+    if (on == m_sound)
+        return false;
+    m_sound = on;
+    write("sound", booleanText(on));
+    return true;
+}
+
+bool Preferences::setMusic(bool on)
+{
+    if (on == m_music)
+        return false;
+    m_music = on;
+    write("music", booleanText(on));
+    return true;
+}
+
+bool Preferences::setColorBar(bool shown)
+{
+    if (shown == m_colorBar)
+        return false;
+    m_colorBar = shown;
+    write("ColorBar", booleanText(shown));
+    return true;
+}
+
+bool Preferences::setZoom(double zoom)
+{
+    if (zoom == m_zoom)
+        return false;
+    m_zoom = zoom;
+    write("BoardSize", QString::number(zoom));
+    return true;
+}
 
 } // namespace tintrix

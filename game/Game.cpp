@@ -53,6 +53,8 @@ bool Game::OpenLevel(int catalogueRow)
     s.MasterPieces.assign(std::size_t(s.LastHoleIndex + 1), Piece{});
     s.CurrentRow = 0;
     s.CursorHole = 0;
+    // A colour picked on the last level is not carried over: the new one may not have it.
+    s.ColorInHand = false;
     return true;
 }
 
@@ -146,6 +148,9 @@ Input Game::ClickHole(int hole)
         return Input::Ignored;
     Piece& p = s.GuessPieces(s.CurrentRow, hole);
     if (s.ColorInHand) {
+        // Only a colour in play is placed, whatever was picked before.
+        if (s.SelectedColor < 0 || s.SelectedColor >= s.ColorCount)
+            return Input::Ignored;
         p.Color = s.SelectedColor + 1;
         s.ColorInHand = false;
     } else {
@@ -249,17 +254,18 @@ std::optional<CheckEnd> Game::FinishCheck()
         return std::nullopt;
 
     switch (OutcomeOfCheck(s.TurnNumber, s.RowLimit, s.GameWon)) {
-    case CheckOutcome::NextRow:
+    case CheckEnd::NextRow:
         ++s.CurrentRow;
         ++s.TurnNumber;
         s.CursorHole = 0;
         m_phase = Phase::Playing;
         break;
-    case CheckOutcome::LevelLost:
+    case CheckEnd::LevelLost:
         m_phase = Phase::GameOver;
         changed();
         return CheckEnd::LevelLost;
-    case CheckOutcome::LevelWon:
+    case CheckEnd::LevelWon:
+    case CheckEnd::TournamentWon:
         break;
     }
 

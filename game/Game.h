@@ -4,6 +4,7 @@
 
 #include "GameState.h"
 #include "SavedGame.h"
+#include "TurnFlow.h"
 
 #include <deque>
 #include <functional>
@@ -30,14 +31,6 @@ enum class CheckStart {
     Ignored,    ///< no level is being played
     Incomplete, ///< the current row has an empty hole: refused
     Started,    ///< the row is scored; its pegs drop one at a time (DropPeg), then FinishCheck
-};
-
-/** How a check ended. */
-enum class CheckEnd {
-    NextRow,       ///< a miss with rows left: the next row is the current row
-    LevelWon,      ///< the row matched; the score grew and the next level waits (BetweenLevels)
-    LevelLost,     ///< a miss on the level's last row: the game is over
-    TournamentWon, ///< the row matched on level 36: the game is over, won
 };
 
 /** The game. Randomness comes in from outside: a source of uniform values 0 <= r < 1. */

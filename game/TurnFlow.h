@@ -6,18 +6,21 @@
 
 namespace tintrix {
 
-enum class CheckOutcome {
-    NextRow,   ///< a miss with rows left: move down one row
-    LevelLost, ///< a miss on the last row: the game is over
-    LevelWon,  ///< the row matched the secret
+/** How a check ended. */
+enum class CheckEnd {
+    NextRow,       ///< a miss with rows left: the next row is the current row
+    LevelWon,      ///< the row matched; the score grew and the next level waits (BetweenLevels)
+    LevelLost,     ///< a miss on the level's last row: the game is over
+    TournamentWon, ///< the row matched on level 36: the game is over, won
 };
 
-/** The outcome of a check of row `turnNumber` (1-based) on a level with rowLimit + 1 rows. */
-[[nodiscard]] constexpr CheckOutcome OutcomeOfCheck(int turnNumber, int rowLimit, bool gameWon)
+/** How a check of row `turnNumber` (1-based) on a level with rowLimit + 1 rows ends, before the
+ *  tournament is looked at: NextRow, LevelWon or LevelLost. */
+[[nodiscard]] constexpr CheckEnd OutcomeOfCheck(int turnNumber, int rowLimit, bool gameWon)
 {
     if (gameWon)
-        return CheckOutcome::LevelWon;
-    return turnNumber < rowLimit + 1 ? CheckOutcome::NextRow : CheckOutcome::LevelLost;
+        return CheckEnd::LevelWon;
+    return turnNumber < rowLimit + 1 ? CheckEnd::NextRow : CheckEnd::LevelLost;
 }
 
 /** From level 19 on only the latest checked row keeps its black and grey pegs: returns the row

@@ -120,9 +120,13 @@ void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QStrin
     banner->setWindowModality(Qt::ApplicationModal);
     banner->Label1->setText(line1);
     banner->Label2->setText(line2);
-    // The window has no title; screen readers name it by its first line and read the second.
+    // The window has no title; screen readers name it by its first line and read the second
+    // as its description. The picture holding the lines carries the second line as its name,
+    // which tells screen readers that the label of that line is not a text of its own (they
+    // would read a longer line a second time).
     banner->setAccessibleName(line1);
     banner->setAccessibleDescription(line2);
+    banner->Label2->parentWidget()->setAccessibleName(line2);
     connect(banner, &QDialog::finished, banner, [then = std::move(then)] {
         if (then)
             then();

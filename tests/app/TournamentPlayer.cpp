@@ -40,10 +40,10 @@ public:
 
     void fill(const std::vector<int>& colours)
     {
-        const int number = 12 - m_board.game().state().CurrentRow;
+        const int row = m_board.game().state().CurrentRow;
         for (std::size_t j = 0; j < colours.size(); ++j) {
             m_board.ColSelect_Click(colours[j] - 1);
-            m_board.Row_Click(number, int(j));
+            m_board.Row_Click(row, int(j));
         }
     }
     std::vector<int> miss() const

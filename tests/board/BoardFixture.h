@@ -3,6 +3,7 @@
 // system, a fixed random source, and every modal window answered and logged.
 #pragma once
 
+#include "BoardSize.h"
 #include "Form1.h"
 #include "GameSound.h"
 #include "HighScoreBook.h"

@@ -7,6 +7,8 @@
 #include "Twips.h"
 #include "Zoom.h"
 
+#include <QScreen>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -17,7 +19,7 @@ using namespace tintrix::test;
 
 namespace {
 
-QRect geo(BoardFixture& fx, const char* name) { return Form1::TwipGeometry(fx.find(QLatin1String(name))); }
+QRect geo(BoardFixture& fx, const char* name) { return BoardSize::TwipGeometry(fx.find(QLatin1String(name))); }
 
 QString app() { return QCoreApplication::applicationName(); }
 
@@ -31,6 +33,7 @@ void store(const char* key, const QVariant& value)
 {
     QSettings settings(app(), app());
     settings.setValue(QStringLiteral("preferences/") + QLatin1String(key), value);
+    settings.sync();
 }
 
 } // namespace
@@ -121,25 +124,25 @@ private slots:
         BoardFixture fx;
         for (int i = 0; i < steps; ++i)
             fx.act("ZoomIn")->trigger();
-        QCOMPARE(BoardZoom(), zoom);
+        QCOMPARE(fx.f().boardSize().zoom(), zoom);
         auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
         for (int row = 1; row <= kCatalogueRows; ++row) {
             fx.f().OpenLevel(row);
             for (const char* name : {"FieldBox1", "FieldBox2", "ColorBox1", "DoBox1", "Image2", "Row12_0", "Check12_3", "ColSelect_5"}) {
                 QWidget* w = fx.find(QLatin1String(name));
-                const QRect t = Form1::TwipGeometry(w);
+                const QRect t = BoardSize::TwipGeometry(w);
                 QCOMPARE(w->geometry(), QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())));
             }
             const QSize area = fx.f().centralWidget()->size();
-            QCOMPARE(area, QSize(px(fx.f().WidthTwips() - 120), px(fx.f().HeightTwips() - fx.f().StatusBarHeightTwips() - 690)));
+            QCOMPARE(area, QSize(px(fx.f().boardSize().WidthTwips() - 120), px(fx.f().boardSize().HeightTwips() - fx.f().boardSize().StatusBarHeightTwips() - 690)));
             if (row == 1 || row == kCatalogueRows) {
                 QDir().mkpath(TINTRIX_ARTIFACTS "/sizes");
                 fx.f().grab().save(QStringLiteral(TINTRIX_ARTIFACTS "/sizes/level%1-%2x.png").arg(row).arg(zoom));
             }
         }
         // The pictures are drawn for the size (a peg is 40 pixels at 1x), not stretched.
-        const QPixmap peg = fx.img("ColSelect_0")->picture();
-        QCOMPARE(peg.size() / peg.devicePixelRatio(), QSize(px(600), px(600)));
+        auto pegSize = [&] { const QPixmap peg = fx.img("ColSelect_0")->picture(); return peg.size() / peg.devicePixelRatio(); };
+        QTRY_COMPARE(pegSize(), QSize(px(600), px(600)));
 
         // The banner and the reveal window follow the board.
         QSize banner, reveal;
@@ -157,19 +160,69 @@ private slots:
         QCOMPARE(reveal, QSize(px(3000), px(2160)));
     }
 
-    // The size is remembered under its own key; Ctrl+0 returns to the normal size.
+    // The size is remembered under its own key, a step just before leaving included.
     void sizeIsRemembered()
     {
         BoardFixture{}.act("ZoomIn")->trigger();
-        BoardFixture again;
-        QCOMPARE(BoardZoom(), 1.25);
-        again.act("ZoomReset")->trigger();
-        QCOMPARE(again.find("FieldBox1")->width(), 1700 / 15);
+        BoardFixture again; // the step just before leaving is kept
+        QCOMPARE(again.f().boardSize().zoom(), 1.25);
         // A window made larger by hand takes the largest board that fits, centred.
         again.f().resize(again.f().width() * 3, again.f().height() * 2);
-        QVERIFY(WaitFor([&] { return BoardZoom() >= 1.75; }));
+        QVERIFY(WaitFor([&] { return again.f().boardSize().zoom() >= 1.75; }));
         const QRect field = again.find("FieldBox1")->geometry();
-        QVERIFY(field.x() > int(std::lround(600 * BoardZoom() / 15))); // centred across the wider window
+        QVERIFY(field.x() > int(std::lround(600 * again.f().boardSize().zoom() / 15))); // centred across the wider window
+    }
+
+    // A start stores nothing, and the remembered size comes back exactly (2 once became 1.95,
+    // 1.9, 1.85 at each start).
+    void rememberedSizeSurvivesStarts()
+    {
+        for (const QString size : {"1.25", "2"}) {
+            store("BoardSize", size);
+            for (int start = 0; start < 3; ++start) {
+                BoardFixture fx;
+                QTest::qWait(50); // the window's own resizes come and go
+                QCOMPARE(fx.f().boardSize().zoom(), size.toDouble());
+                QCOMPARE(stored("BoardSize").toString(), size);
+            }
+        }
+    }
+
+    // Resizing by hand: the board follows, and the size is stored once, when the resizing has
+    // settled (dragging the edge through 100 sizes once rewrote the settings file each time).
+    void resizingStoresTheSizeOnceSettled()
+    {
+        BoardFixture fx;
+        Form1& f = fx.f();
+        const QSize start = f.size();
+        for (int i = 1; i <= 40; ++i) {
+            f.resize(start + QSize(8 * i, 8 * i));
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(!stored("BoardSize").isValid());
+        QTRY_VERIFY(stored("BoardSize").isValid());
+        QVERIFY(f.boardSize().zoom() > 1.0);
+        QCOMPARE(stored("BoardSize").toDouble(), f.boardSize().zoom());
+    }
+
+    // The board is drawn with this window's preferences: values another running copy stored
+    // since change neither the board nor the menus (a zoom once redrew in the other copy's style).
+    void anotherCopysPreferencesChangeNothing()
+    {
+        BoardFixture fx;
+        store("style", "2");
+        store("ColorBar", "True");
+        store("sound", "False");
+        fx.act("ZoomIn")->trigger();
+        PicFrm zoomed;
+        zoomed.setZoom(1.25);
+        QTRY_VERIFY(BoardFixture::samePicture(fx.guessHole(0, 0)->picture(), zoomed.stylePicture(1)));
+        QVERIFY(fx.act("Swirl")->isChecked() && !fx.act("Stone")->isChecked());
+        QVERIFY(!fx.find("ColorBox2")->isVisible());
+        fx.newGame();
+        fx.audio->effects.clear();
+        fx.place(0, 1);
+        QCOMPARE(fx.audio->effects, QStringList(2, "Change.wav"));
     }
 
     // Stored values are applied however they were written; values the game cannot read, and
@@ -210,11 +263,11 @@ private slots:
     {
         {
             BoardFixture fx;
-            const int hidden = fx.f().HeightTwips();
+            const int hidden = fx.f().boardSize().HeightTwips();
             for (const char* item : {"SoundOn", "MusicOn", "HideColorBar"})
                 fx.act(item)->trigger();
             QVERIFY(!stored("sound").isValid() && !stored("music").isValid() && !stored("ColorBar").isValid());
-            QCOMPARE(fx.f().HeightTwips(), hidden);
+            QCOMPARE(fx.f().boardSize().HeightTwips(), hidden);
             fx.act("SoundOff")->trigger();
             QCOMPARE(stored("sound").toString(), QString("False"));
             fx.act("MusicOff")->trigger();
@@ -222,12 +275,17 @@ private slots:
             fx.act("Ice")->trigger();
             QCOMPARE(stored("style").toString(), QString("3"));
             QVERIFY(fx.act("Ice")->isChecked() && !fx.act("Swirl")->isChecked());
+            // The lower bar shows and hides at once (it once followed one step late).
             fx.act("ShowColorBar")->trigger();
             QCOMPARE(stored("ColorBar").toString(), QString("True"));
-            QCOMPARE(fx.f().HeightTwips(), hidden + 600);
+            QCOMPARE(fx.f().boardSize().HeightTwips(), hidden + 600);
+            QVERIFY(fx.find("ColorBox2")->isVisible());
+            fx.act("HideColorBar")->trigger();
+            QVERIFY(!fx.find("ColorBox2")->isVisible());
+            fx.act("ShowColorBar")->trigger();
             store("ColorBar", "keep");
             fx.act("ShowColorBar")->trigger(); // shown already: no change at all
-            QCOMPARE(fx.f().HeightTwips(), hidden + 600);
+            QCOMPARE(fx.f().boardSize().HeightTwips(), hidden + 600);
             QCOMPARE(stored("ColorBar").toString(), QString("keep"));
             store("ColorBar", "True");
         }
@@ -300,6 +358,53 @@ private slots:
         f.close();
         QCOMPARE(exit.count(), 1);
         QVERIFY(!f.isVisible());
+    }
+
+    // Each keyboard step fits the window to the board at the new size, smaller as well as
+    // larger, and Ctrl+0 gives the normal size at once (Ctrl++ then Ctrl+0 once left margins
+    // around a normal board, and from 3x Ctrl+0 stopped at 1.1x).
+    void keyboardStepsFitTheWindow_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("in, normal") << "+0" << 1.0;
+        QTest::newRow("in twice, out twice") << "++--" << 1.0;
+        QTest::newRow("largest, normal") << "++++++++0" << 1.0;
+        QTest::newRow("in, in, out") << "++-" << 1.25;
+    }
+    void keyboardStepsFitTheWindow()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, zoom);
+        BoardFixture fx;
+        Form1& f = fx.f();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const QSize normal = f.size();
+        for (QChar key : keys)
+            QTest::keyClick(&f, key == '+' ? Qt::Key_Plus : key == '-' ? Qt::Key_Minus : Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(f.boardSize().zoom(), zoom);
+        // The window holds the board exactly: the same size as at the start, or the board grown.
+        const BoardSize& size = f.boardSize();
+        auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
+        QTRY_COMPARE(f.centralWidget()->size(), QSize(px(size.WidthTwips() - 120), px(size.HeightTwips() - size.StatusBarHeightTwips() - 690)));
+        if (zoom == 1.0)
+            QCOMPARE(f.size(), normal);
+        // Stored once settled; at the normal size nothing differs from what was stored.
+        QTRY_COMPARE(stored("BoardSize").isValid() ? stored("BoardSize").toDouble() : 1.0, zoom);
+    }
+
+    // The largest size is the one that fits the screen's available area (3x once made a
+    // window taller than the screen).
+    void largestSizeFitsTheScreen()
+    {
+        BoardFixture fx;
+        fx.f().OpenLevel(18);
+        for (int i = 0; i < 10; ++i)
+            fx.act("ZoomIn")->trigger();
+        QVERIFY(fx.f().boardSize().zoom() > 1.0);
+        const QSize frame = fx.f().frameGeometry().size();
+        QVERIFY(fx.f().screen()->availableGeometry().size().expandedTo(frame) == fx.f().screen()->availableGeometry().size());
     }
 };
 

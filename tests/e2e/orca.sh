@@ -4,8 +4,8 @@
 # "SPEECH OUTPUT:" lines of its debug log) is checked. Speech itself is switched off; the log
 # still holds every utterance.
 #
-# Two runs with the same fixed secrets (TINTRIX_TEST_SEED): the first gives up at once and
-# hears the secret from the reveal window; the second plays level 1 with wrong rows, then the
+# Two runs with the same fixed secrets (TINTRIX_TEST_SEED): the first loses level 1 and
+# hears the secret with the loss and from the reveal window; the second plays level 1 with wrong rows, then the
 # secret it heard, wins, gives up on level 2, enters a name for the high score table and
 # leaves. The first run's timers go at twice the speed (TINTRIX_TEST_TIME_SCALE); the second
 # keeps the real ones, which Orca needs to speak a running check. Every step waits for what
@@ -103,17 +103,32 @@ new_game() {
     expect 'LEVEL 1'
     e2e_wait_gone '^ $' 15 || e2e_fail "the level banner stayed"
     expect 'Row 1, hole 1, empty'
+    # The banner's second line is spoken once, with the banner.
+    said_times "4 SPACES, 6 COLORS, NO DUPLICATES" 1
 }
+# said_times <text> <count>: Orca said the text exactly so many times since the mark.
+said_times() { local n; n=$(spoken "$mark" | grep -cF -- "$1" || true); [ "$n" -eq "$2" ] || e2e_fail "Orca said '$1' $n times, not $2"; }
 
-# --- Run 1: give up at once and hear the secret -------------------------------------------
+# --- Run 1: lose level 1 and hear the secret ---------------------------------------------
+# Eight rows of pink alone, never the secret (level 1 repeats no colour); the last one's
+# feedback is spoken with the loss and the secret, then the banner and the reveal window.
 new_game 0.5
-settle
-press ctrl+e
+colour_words='[a-z ]+(, [a-z ]+){3}'
+for row in 1 2 3 4 5 6 7 8; do
+    press 1 1 1 1
+    expect "Check row $row: pink, pink, pink, pink"
+    settle
+    press Return
+    [ "$row" -eq 8 ] || expect "Row $row: [a-z, ]+\\. Row $((row + 1)), hole 1, empty"
+done
+expect "Row 8: [a-z, ]+\\. No rows left: the level is lost\\. The secret was $colour_words\\."
 expect 'GAME OVER'
+lost_words="$(spoken "$mark" | grep -Eo "The secret was $colour_words" | head -n1 | sed 's/^The secret was //')"
 combination='Correct combination: [a-z ]+(, [a-z ]+){3}'
 expect "$combination"
 secret_words="$(spoken "$mark" | grep -Eo "$combination" | head -n1 | sed 's/^Correct combination: //; s/ dialog$//')"
 e2e_log "the secret, as spoken: $secret_words"
+[ "$secret_words" = "$lost_words" ] || e2e_fail "the loss named the secret '$lost_words', the reveal window '$secret_words'"
 press Return
 expect "$idle"
 e2e_stop "$GAME_PID"
@@ -153,13 +168,18 @@ done
 settle
 press Return
 expect 'Checking row 1'
-expect 'Row 1: (no|one|two|three|four) black, (no|one|two|three|four) grey\. Row 2, hole 1, empty'
+# Every colour of the secret, each in another hole: four grey pegs.
+expect 'Row 1: no black, four grey\. Row 2, hole 1, empty'
 
 # Row 2: colours the secret does not use where possible, then checked.
 others=()
 for k in 1 2 3 4 5 6; do [[ " ${secret[*]} " == *" $k "* ]] || others+=("$k"); done
 press "${others[0]}" "${others[1]}" "${secret[2]}" "${secret[3]}" Return
-expect 'Row 2: (two black, no grey|.*)\. Row 3, hole 1, empty'
+# Level 1 has six colours, the secret four of them: the two others and the secret's last two.
+[ "${#others[@]}" -eq 2 ] || e2e_fail "level 1 should leave two colours out of the secret"
+expect 'Row 2: two black, no grey\. Row 3, hole 1, empty'
+# Checks are spoken without the name of the guess rows' panel before them.
+said_times "Guess rows" 0
 
 # Row 3: the secret.
 press "${secret[@]}"
@@ -191,6 +211,8 @@ expect "$idle"
 press F1
 expect 'Tintrix Help'
 expect 'List with [0-9]+ items'
+# The first topic is spoken as the window opens.
+expect '^Welcome to Tintrix'
 press Down
 expect '^How to Play'
 press Escape
@@ -207,6 +229,7 @@ press ctrl+q
 expect 'Exit Tintrix\?'
 press alt+y
 e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
+[ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
 
 spoken "$run_start" >"$E2E_ART/spoken-level.txt"
 e2e_log "spoken lines of the played game: $E2E_ART/spoken-level.txt"

@@ -37,7 +37,8 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         }
-        ShowHelp(path, nullptr);
+        QPointer<HelpWindow> window;
+        ShowHelp(window, path, nullptr);
         auto* w = qobject_cast<HelpWindow*>(QApplication::topLevelWidgets().value(0));
         QVERIFY(w && w->isVisible() && !w->isModal());
         auto* list = w->findChild<QListWidget*>();

@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
         return Fail("cannot create " + out.path());
 
     QSet<QString> written;
-    for (const artgen::Picture& picture : artgen::Catalogue()) {
+    for (const tintrix::art::Picture& picture : tintrix::art::Catalogue()) {
         const QList<int> scales = picture.doubled ? QList<int>{1, 2} : QList<int>{1};
         for (int scale : scales) {
             const QString file = picture.name + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + ".png";
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     {
         const QString file = QStringLiteral("tintrix.svg");
         QFile svg(out.filePath(file));
-        const QByteArray text = artgen::LogoSvg(256);
+        const QByteArray text = tintrix::art::LogoSvg(256);
         if (!svg.open(QIODevice::WriteOnly) || svg.write(text) != text.size() || !svg.flush())
             return Fail("cannot write " + svg.fileName());
         written.insert(file);

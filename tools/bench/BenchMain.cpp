@@ -139,10 +139,10 @@ public:
     /** Puts colours (numbers 1..ColorCount, one per hole) into the current row. */
     void enterRow(const std::vector<int>& colours)
     {
-        const int rowNumber = 12 - board->game().state().CurrentRow;
+        const int row = board->game().state().CurrentRow;
         for (std::size_t hole = 0; hole < colours.size(); ++hole) {
             board->ColSelect_Click(colours[hole] - 1);
-            board->Row_Click(rowNumber, int(hole));
+            board->Row_Click(row, int(hole));
         }
     }
 

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace artgen {
+namespace tintrix::art {
 
 namespace {
 
@@ -241,4 +241,4 @@ QImage DrawCocktail(double scale)
     return Finish(canvas, scale);
 }
 
-} // namespace artgen
+} // namespace tintrix::art

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-namespace artgen {
+namespace tintrix::art {
 
 /** One picture file (or pair of files) the generator writes. */
 struct Picture {
@@ -47,4 +47,4 @@ struct Picture {
 /** The still logo as a scalable SVG document of `size` pixels, for the desktop's icon theme. */
 [[nodiscard]] QByteArray LogoSvg(int size);
 
-} // namespace artgen
+} // namespace tintrix::art

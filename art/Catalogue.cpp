@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Artwork.h"
 
-namespace artgen {
+namespace tintrix::art {
 
 namespace {
 // Sizes of the splash frames and the about box picture, in logical pixels.
@@ -43,4 +43,4 @@ std::vector<Picture> Catalogue()
     return pictures;
 }
 
-} // namespace artgen
+} // namespace tintrix::art

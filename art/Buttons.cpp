@@ -8,7 +8,7 @@
 #include <QRadialGradient>
 #include <QPainterPath>
 
-namespace artgen {
+namespace tintrix::art {
 
 namespace {
 constexpr QSize kButtonFace{16, 15};
@@ -148,4 +148,4 @@ QImage DrawCheckButton(double scale)
     return canvas;
 }
 
-} // namespace artgen
+} // namespace tintrix::art

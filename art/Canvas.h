@@ -12,7 +12,7 @@
 // Std
 #include <functional>
 
-namespace artgen {
+namespace tintrix::art {
 
 /** An image of `logical` size at `scale` device pixels per logical pixel, filled with `fill`. */
 [[nodiscard]] QImage NewCanvas(QSize logical, double scale, QColor fill = Qt::transparent);
@@ -50,4 +50,4 @@ void PaintBoardHole(QImage& canvas, double scale, QPointF centre, double radius)
 /** A glossy round peg: soft shadow on the hole floor, shaded body, specular highlight. */
 void PaintPeg(QPainter& painter, QPointF centre, double radius, const QColor& base);
 
-} // namespace artgen
+} // namespace tintrix::art

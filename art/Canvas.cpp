@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace artgen {
+namespace tintrix::art {
 
 QImage NewCanvas(QSize logical, double scale, QColor fill)
 {
@@ -158,4 +158,4 @@ void PaintPeg(QPainter& p, QPointF centre, double radius, const QColor& base)
     p.restore();
 }
 
-} // namespace artgen
+} // namespace tintrix::art

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace artgen {
+namespace tintrix::art {
 
 std::uint32_t Hash(int x, int y, std::uint32_t seed)
 {
@@ -58,4 +58,4 @@ double Fbm(double x, double y, int octaves, std::uint32_t seed)
     return sum / total;
 }
 
-} // namespace artgen
+} // namespace tintrix::art

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace artgen {
+namespace tintrix::art {
 
 namespace {
 
@@ -172,4 +172,4 @@ QImage DrawXMark(double scale)
     return canvas;
 }
 
-} // namespace artgen
+} // namespace tintrix::art

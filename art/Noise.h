@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace artgen {
+namespace tintrix::art {
 
 /** A well-mixed 32-bit hash of a lattice point and a seed. */
 [[nodiscard]] std::uint32_t Hash(int x, int y, std::uint32_t seed);
@@ -33,4 +33,4 @@ private:
     int m_count = 0;
 };
 
-} // namespace artgen
+} // namespace tintrix::art

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace artgen {
+namespace tintrix::art {
 
 namespace {
 
@@ -286,4 +286,4 @@ QImage DrawLogo(int size, double scale)
     return LogoCanvas(size, scale, -1);
 }
 
-} // namespace artgen
+} // namespace tintrix::art
