@@ -108,7 +108,13 @@ public:
     QString translate(const char* context, const char* source, const char*, int) const override
     {
         const QString text = QString::fromUtf8(source);
-        return m_known.contains(QString::fromUtf8(context) + '\x04' + text) ? QChar(0x27EA) + text + QChar(0x27EB) : QString();
+        if (!m_known.contains(QString::fromUtf8(context) + '\x04' + text))
+            return {};
+        // What fills a placeholder stands outside the marks: a word put into a translated
+        // sentence is judged by itself.
+        static const QRegularExpression placeholder("(%(?:n|L?\\d+))");
+        QString marked = QChar(0x27EA) + text + QChar(0x27EB);
+        return marked.replace(placeholder, QChar(0x27EB) + QString("\\1") + QChar(0x27EA));
     }
 
 private:
@@ -117,7 +123,7 @@ private:
 
 // Texts no language changes: the program's name and version, numbers, the players' names
 // and the paths of files.
-const QStringList kUntranslated{"Tintrix", "V1.2", "ANNA", "BÄR", "WWWWWWWWWWWW", "ZOË", "LÉO"};
+const QStringList kUntranslated{"Tintrix", "V1.2", "ANNA", "BÄR", "WWWWWWWWWWWW", "ZOË", "LÉO", "TESTER"};
 
 /** The part of a text that is neither marked as translated nor exempt; empty when all is. */
 QString Untranslated(QString text)
@@ -341,6 +347,7 @@ void VisitBoard(const Look& look, int zoomSteps, QString& firstTopic)
     names = QStringList{"banner-level1"};
     fx.newGame();
     fx.missRow();
+    look(QString(), &fx.f()); // the row's feedback is said with the hole the focus moves to
     fx.place(1, 2);
     look("board-level1", &fx.f());
 
@@ -375,6 +382,7 @@ void VisitBoard(const Look& look, int zoomSteps, QString& firstTopic)
         fx.missRow();
         fx.missRow();
         fx.missRow();
+        look(QString(), &fx.f()); // with the older rows' feedback covered
         fx.place(0, 3);
         look("board-level19", &fx.f());
         names = QStringList{"banner-game-over", "reveal", QString(), "high-scores-after-game"};
