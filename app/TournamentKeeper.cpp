@@ -16,27 +16,25 @@ namespace tintrix {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Board", text); }
-
 QString Why(TournamentStore::Refusal refusal)
 {
     using Refusal = TournamentStore::Refusal;
     switch (refusal) {
     case Refusal::Newer:
-        return Tr("it was saved by a newer version of Tintrix.");
+        return QCoreApplication::translate("Board", "it was saved by a newer version of Tintrix.");
     case Refusal::NotOurs:
-        return Tr("the file is not a saved tournament.");
+        return QCoreApplication::translate("Board", "the file is not a saved tournament.");
     case Refusal::Link:
-        return Tr("it is a link.");
+        return QCoreApplication::translate("Board", "it is a link.");
     case Refusal::Folder:
-        return Tr("it is a folder.");
+        return QCoreApplication::translate("Board", "it is a folder.");
     case Refusal::Unreadable:
-        return Tr("the file cannot be read.");
+        return QCoreApplication::translate("Board", "the file cannot be read.");
     case Refusal::Damaged:
     case Refusal::None:
         break;
     }
-    return Tr("the file is damaged or cut short.");
+    return QCoreApplication::translate("Board", "the file is damaged or cut short.");
 }
 
 } // namespace
@@ -62,10 +60,10 @@ bool TournamentKeeper::Resume()
     case TournamentStore::Claim::Mine:
         break;
     case TournamentStore::Claim::Busy:
-        tell(Tr("Tintrix is already running. This window starts without the saved tournament and does not save its games."));
+        tell(QCoreApplication::translate("Board", "Tintrix is already running. This window starts without the saved tournament and does not save its games."));
         return false;
     case TournamentStore::Claim::NoFolder:
-        tell(Tr("The tournament cannot be saved in %1: games in progress will not be kept.").arg(file));
+        tell(QCoreApplication::translate("Board", "The tournament cannot be saved in %1: games in progress will not be kept.").arg(file));
         return false;
     }
     connect(&m_board, &Form1::gameChanged, this, &TournamentKeeper::keep);
@@ -73,9 +71,9 @@ bool TournamentKeeper::Resume()
     const TournamentStore::Loaded loaded = m_store.load();
     if (loaded.refusal != TournamentStore::Refusal::None) {
         const QString where = loaded.movedTo.isEmpty()
-            ? Tr("It was left as it is, and games will not be saved until it is gone.")
-            : Tr("It was moved aside to %1.").arg(QDir::toNativeSeparators(loaded.movedTo));
-        tell(Tr("The saved tournament in %1 cannot be resumed: %2 %3").arg(file, Why(loaded.refusal), where));
+            ? QCoreApplication::translate("Board", "It was left as it is, and games will not be saved until it is gone.")
+            : QCoreApplication::translate("Board", "It was moved aside to %1.").arg(QDir::toNativeSeparators(loaded.movedTo));
+        tell(QCoreApplication::translate("Board", "The saved tournament in %1 cannot be resumed: %2 %3").arg(file, Why(loaded.refusal), where));
         return false;
     }
     if (!loaded.game)

@@ -105,10 +105,10 @@ BoardControls BoardControls::Build(QMainWindow& window, BoardSize& size)
         button->setToolTip(QCoreApplication::translate("Board", tip));
         return button;
     };
-    c.Redo1 = makeButton(c.DoBox1, 0, "Redo1", " Redo Last Row ");
-    c.Undo1 = makeButton(c.DoBox1, 360, "Undo1", " Clear Row ");
-    c.Redo2 = makeButton(c.DoBox2, 0, "Redo2", " Redo Last Row ");
-    c.Undo2 = makeButton(c.DoBox2, 360, "Undo2", " Clear Row ");
+    c.Redo1 = makeButton(c.DoBox1, 0, "Redo1", QT_TRANSLATE_NOOP("Board", " Redo Last Row "));
+    c.Undo1 = makeButton(c.DoBox1, 360, "Undo1", QT_TRANSLATE_NOOP("Board", " Clear Row "));
+    c.Redo2 = makeButton(c.DoBox2, 0, "Redo2", QT_TRANSLATE_NOOP("Board", " Redo Last Row "));
+    c.Undo2 = makeButton(c.DoBox2, 360, "Undo2", QT_TRANSLATE_NOOP("Board", " Clear Row "));
 
     c.Image2 = new ImageControl(board);
     c.Image2->setObjectName("Image2");

@@ -6,6 +6,7 @@
 #include "HelpWindow.h"
 #include "LevelCatalogue.h"
 #include "Preferences.h"
+#include "Translations.h"
 #include "frmAbout.h"
 
 // Qt
@@ -15,10 +16,6 @@
 #include <QMenuBar>
 
 namespace tintrix {
-
-namespace {
-QString Item(const char* text) { return QCoreApplication::translate("Menu", text); }
-} // namespace
 
 BoardMenus::BoardMenus(QMainWindow& window, Preferences& prefs, QString programFolder)
     : QObject(&window), m_window(window), m_prefs(prefs), m_programFolder(std::move(programFolder))
@@ -36,7 +33,7 @@ void BoardMenus::build()
 {
     QMenuBar* bar = m_window.menuBar();
     auto addItem = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-        QAction* action = menu->addAction(Item(caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("Menu", caption));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
         return action;
@@ -44,7 +41,7 @@ void BoardMenus::build()
     // A checked item shows the preferences: Qt's own toggle is undone, the handler changes the
     // preference and the check marks follow it.
     auto addChoice = [this](QMenu* menu, const char* name, const char* caption, void (BoardMenus::*handler)()) {
-        QAction* action = menu->addAction(Item(caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("Menu", caption));
         action->setObjectName(QLatin1String(name));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, handler] {
@@ -54,22 +51,22 @@ void BoardMenus::build()
         return action;
     };
 
-    QMenu* fileMenu = bar->addMenu(Item("&File"));
+    QMenu* fileMenu = bar->addMenu(QCoreApplication::translate("Menu", "&File"));
     fileMenu->setObjectName("FileMenu");
-    QAction* tournament = addItem(fileMenu, "Tournament", "New Game", &BoardMenus::newGameChosen);
-    EndGame = addItem(fileMenu, "EndGame", "End Game", &BoardMenus::endGameChosen);
+    QAction* tournament = addItem(fileMenu, "Tournament", QT_TRANSLATE_NOOP("Menu", "New Game"), &BoardMenus::newGameChosen);
+    EndGame = addItem(fileMenu, "EndGame", QT_TRANSLATE_NOOP("Menu", "End Game"), &BoardMenus::endGameChosen);
     EndGame->setEnabled(false);
     fileMenu->addSeparator()->setObjectName("b1");
-    QAction* highScores = addItem(fileMenu, "HighScores", "High Scores", &BoardMenus::highScoresChosen);
+    QAction* highScores = addItem(fileMenu, "HighScores", QT_TRANSLATE_NOOP("Menu", "High Scores"), &BoardMenus::highScoresChosen);
     fileMenu->addSeparator()->setObjectName("b9");
-    QAction* exitGame = addItem(fileMenu, "ExitGame", "Exit", &BoardMenus::exitChosen);
+    QAction* exitGame = addItem(fileMenu, "ExitGame", QT_TRANSLATE_NOOP("Menu", "Exit"), &BoardMenus::exitChosen);
     tournament->setShortcut(QKeySequence::New);
     EndGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     highScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     exitGame->setShortcut(QKeySequence::Quit);
 
     // The level commands are run by the game itself; their menu is never shown.
-    auto* levels = new QMenu(Item("&Level"), &m_window);
+    auto* levels = new QMenu(QCoreApplication::translate("Menu", "&Level"), &m_window);
     levels->setObjectName("Levels");
     for (const LevelSpec& level : kLevelCatalogue) {
         const QByteArray caption(level.MenuCaption.data(), qsizetype(level.MenuCaption.size()));
@@ -79,36 +76,36 @@ void BoardMenus::build()
         connect(action, &QAction::triggered, this, [this, row] { emit levelChosen(row); });
     }
 
-    QMenu* prefMenu = bar->addMenu(Item("&Preferences"));
+    QMenu* prefMenu = bar->addMenu(QCoreApplication::translate("Menu", "&Preferences"));
     prefMenu->setObjectName("PrefMenu");
-    Style = prefMenu->addMenu(Item("Style"));
+    Style = prefMenu->addMenu(QCoreApplication::translate("Menu", "Style"));
     Style->setObjectName("Style");
-    addChoice(Style, "Swirl", "Swirl", &BoardMenus::Swirl_Click);
-    addChoice(Style, "Stone", "Stone", &BoardMenus::Stone_Click);
-    addChoice(Style, "Ice", "Ice", &BoardMenus::Ice_Click);
-    addChoice(Style, "Cocktail", "Cocktail", &BoardMenus::Cocktail_Click);
+    addChoice(Style, "Swirl", QT_TRANSLATE_NOOP("Menu", "Swirl"), &BoardMenus::Swirl_Click);
+    addChoice(Style, "Stone", QT_TRANSLATE_NOOP("Menu", "Stone"), &BoardMenus::Stone_Click);
+    addChoice(Style, "Ice", QT_TRANSLATE_NOOP("Menu", "Ice"), &BoardMenus::Ice_Click);
+    addChoice(Style, "Cocktail", QT_TRANSLATE_NOOP("Menu", "Cocktail"), &BoardMenus::Cocktail_Click);
     prefMenu->addSeparator()->setObjectName("b12");
-    QMenu* soundMenu = prefMenu->addMenu(Item("Sound"));
+    QMenu* soundMenu = prefMenu->addMenu(QCoreApplication::translate("Menu", "Sound"));
     soundMenu->setObjectName("SoundMenu");
-    addChoice(soundMenu, "SoundOn", "On", &BoardMenus::SoundOn_Click);
-    addChoice(soundMenu, "SoundOff", "Off", &BoardMenus::SoundOff_Click);
+    addChoice(soundMenu, "SoundOn", QT_TRANSLATE_NOOP("Menu", "On"), &BoardMenus::SoundOn_Click);
+    addChoice(soundMenu, "SoundOff", QT_TRANSLATE_NOOP("Menu", "Off"), &BoardMenus::SoundOff_Click);
     prefMenu->addSeparator()->setObjectName("b14");
-    QMenu* music = prefMenu->addMenu(Item("Music"));
+    QMenu* music = prefMenu->addMenu(QCoreApplication::translate("Menu", "Music"));
     music->setObjectName("Music");
-    addChoice(music, "MusicOn", "On", &BoardMenus::MusicOn_Click);
-    addChoice(music, "MusicOff", "Off", &BoardMenus::MusicOff_Click);
+    addChoice(music, "MusicOn", QT_TRANSLATE_NOOP("Menu", "On"), &BoardMenus::MusicOn_Click);
+    addChoice(music, "MusicOff", QT_TRANSLATE_NOOP("Menu", "Off"), &BoardMenus::MusicOff_Click);
     prefMenu->addSeparator()->setObjectName("b15");
-    QMenu* colorBar = prefMenu->addMenu(Item("Color Bar"));
+    QMenu* colorBar = prefMenu->addMenu(QCoreApplication::translate("Menu", "Color Bar"));
     colorBar->setObjectName("ColorBar");
-    addChoice(colorBar, "ShowColorBar", "Show", &BoardMenus::ShowColorBar_Click);
-    addChoice(colorBar, "HideColorBar", "Hide", &BoardMenus::HideColorBar_Click);
+    addChoice(colorBar, "ShowColorBar", QT_TRANSLATE_NOOP("Menu", "Show"), &BoardMenus::ShowColorBar_Click);
+    addChoice(colorBar, "HideColorBar", QT_TRANSLATE_NOOP("Menu", "Hide"), &BoardMenus::HideColorBar_Click);
 
-    QMenu* helpMenu = bar->addMenu(Item("&Help"));
+    QMenu* helpMenu = bar->addMenu(QCoreApplication::translate("Menu", "&Help"));
     helpMenu->setObjectName("HelpMnu");
-    QAction* help = addItem(helpMenu, "help", "Tintrix Help", &BoardMenus::help_Click);
+    QAction* help = addItem(helpMenu, "help", QT_TRANSLATE_NOOP("Menu", "Tintrix Help"), &BoardMenus::help_Click);
     help->setShortcut(QKeySequence::HelpContents);
     helpMenu->addSeparator()->setObjectName("b2");
-    addItem(helpMenu, "AboutMe", "About Tintrix", &BoardMenus::AboutMe_Click);
+    addItem(helpMenu, "AboutMe", QT_TRANSLATE_NOOP("Menu", "About Tintrix"), &BoardMenus::AboutMe_Click);
 }
 
 void BoardMenus::buildKeys()
@@ -121,8 +118,8 @@ void BoardMenus::buildKeys()
         connect(action, &QAction::triggered, this, chosen);
         m_window.addAction(action);
     };
-    addKey("UndoKey", Item("Clear Row"), QKeySequence::keyBindings(QKeySequence::Undo), &BoardMenus::undoChosen);
-    addKey("RedoKey", Item("Redo Last Row"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    addKey("UndoKey", QCoreApplication::translate("Menu", "Clear Row"), QKeySequence::keyBindings(QKeySequence::Undo), &BoardMenus::undoChosen);
+    addKey("RedoKey", QCoreApplication::translate("Menu", "Redo Last Row"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
            &BoardMenus::redoChosen);
     addKey("ZoomIn", {}, {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &BoardMenus::zoomInChosen);
     addKey("ZoomOut", {}, QKeySequence::keyBindings(QKeySequence::ZoomOut), &BoardMenus::zoomOutChosen);
@@ -196,7 +193,8 @@ void BoardMenus::MusicOff_Click()
 
 void BoardMenus::help_Click()
 {
-    ShowHelp(m_help, m_programFolder + "/tintrix.hlp", &m_window);
+    // The help page in the player's language, the English one where there is none.
+    ShowHelp(m_help, LocalizedFile(m_programFolder, QStringLiteral("tintrix.hlp")), &m_window);
 }
 
 void BoardMenus::AboutMe_Click()

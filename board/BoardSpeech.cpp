@@ -5,10 +5,10 @@
 // own
 #include "BoardAccessible.h"
 #include "BoardControls.h"
-#include "Describe.h"
 #include "ImageControl.h"
 #include "LevelCatalogue.h"
 #include "Masterfrm.h"
+#include "Spoken.h"
 
 // Qt
 #include <QCoreApplication>
@@ -19,11 +19,6 @@
 #include <utility>
 
 namespace tintrix {
-
-namespace {
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-QString Said(const char* text) { return QCoreApplication::translate("ScreenReader", text); }
-} // namespace
 
 BoardSpeech::BoardSpeech(const BoardControls& controls, const Game& game) : c(controls), m_game(game)
 {
@@ -38,14 +33,14 @@ BoardSpeech::BoardSpeech(const BoardControls& controls, const Game& game) : c(co
     SetAccessibleRole(c.StatusBar1, QAccessible::StatusBar);
     for (QWidget* box : {c.FieldBox1, c.FieldBox2, c.ColorBox1, c.ColorBox2, c.DoBox1, c.DoBox2})
         SetAccessibleRole(box, QAccessible::Grouping);
-    SetAccessibleName(c.FieldBox1, Said("Guess rows"));
+    SetAccessibleName(c.FieldBox1, QCoreApplication::translate("ScreenReader", "Guess rows"));
     // The guess rows' panel holds the focus while a check runs (see renderFocus).
     c.FieldBox1->setProperty(kAccessibleFocusable, true);
-    SetAccessibleName(c.FieldBox2, Said("Feedback"));
-    SetAccessibleName(c.ColorBox1, Said("Colours"));
-    SetAccessibleName(c.ColorBox2, Said("Colours"));
-    SetAccessibleName(c.DoBox1, Said("Row commands"));
-    SetAccessibleName(c.DoBox2, Said("Row commands"));
+    SetAccessibleName(c.FieldBox2, QCoreApplication::translate("ScreenReader", "Feedback"));
+    SetAccessibleName(c.ColorBox1, QCoreApplication::translate("ScreenReader", "Colours"));
+    SetAccessibleName(c.ColorBox2, QCoreApplication::translate("ScreenReader", "Colours"));
+    SetAccessibleName(c.DoBox1, QCoreApplication::translate("ScreenReader", "Row commands"));
+    SetAccessibleName(c.DoBox2, QCoreApplication::translate("ScreenReader", "Row commands"));
 }
 
 void BoardSpeech::renderNames()
@@ -65,45 +60,44 @@ void BoardSpeech::renderNames()
                 continue;
             }
             const bool cursor = playing && !m_focusOnCheck && row == s.CurrentRow && j == s.CursorHole;
-            const QString hole = Said("Row %1, hole %2, ").arg(row + 1).arg(j + 1) + Text(HoleText(s, row, j));
+            const QString hole = QCoreApplication::translate("ScreenReader", "Row %1, hole %2, %3").arg(row + 1).arg(j + 1).arg(SpokenHole(s, row, j));
             SetAccessibleName(guess, cursor ? prefix + hole : hole);
             SetAccessibleDescription(guess, {});
-            SetAccessibleName(clue, Said("Row %1, feedback %2, ").arg(row + 1).arg(j + 1) + Text(PegText(s.Feedback(row, j))));
+            SetAccessibleName(clue, QCoreApplication::translate("ScreenReader", "Row %1, feedback %2, %3").arg(row + 1).arg(j + 1).arg(SpokenPeg(s.Feedback(row, j))));
             SetAccessibleDescription(clue, {});
         }
     }
     for (int i = 0; i < kMaxColors; ++i) {
         for (const auto* bar : {&c.ColSelect, &c.ColSelect2}) {
             ImageControl* entry = (*bar)[std::size_t(i)];
-            SetAccessibleName(entry, Said("Colour %1, ").arg(i + 1) + Text(ColourName(i + 1)));
-            SetAccessibleDescription(entry, i < s.ColorCount ? QString() : Said("not in play"));
+            SetAccessibleName(entry, QCoreApplication::translate("ScreenReader", "Colour %1, %2").arg(i + 1).arg(SpokenColour(i + 1)));
+            SetAccessibleDescription(entry, i < s.ColorCount ? QString() : QCoreApplication::translate("ScreenReader", "not in play"));
             SetAccessibleChecked(entry, s.ColorInHand && s.SelectedColor == i);
         }
     }
     for (ImageControl* undo : {c.Undo1, c.Undo2}) {
-        SetAccessibleName(undo, Said("Clear Row"));
-        SetAccessibleDescription(undo, Said("Takes back every peg of the current row"));
+        SetAccessibleName(undo, QCoreApplication::translate("ScreenReader", "Clear Row"));
+        SetAccessibleDescription(undo, QCoreApplication::translate("ScreenReader", "Takes back every peg of the current row"));
     }
     for (ImageControl* redo : {c.Redo1, c.Redo2}) {
-        SetAccessibleName(redo, Said("Redo Last Row"));
-        SetAccessibleDescription(redo, Said("Copies the row above into the current row"));
+        SetAccessibleName(redo, QCoreApplication::translate("ScreenReader", "Redo Last Row"));
+        SetAccessibleDescription(redo, QCoreApplication::translate("ScreenReader", "Copies the row above into the current row"));
     }
     // The check button reads the row it checks.
     std::vector<int> row(std::size_t(s.LastHoleIndex + 1), 0);
     if (s.GuessPieces.contains(s.CurrentRow, 0))
         row = ColorsOf(s.GuessPieces.row(s.CurrentRow));
-    SetAccessibleName(c.Image2, (playing && m_focusOnCheck ? prefix : QString()) + Said("Check row %1: ").arg(s.CurrentRow + 1) +
-                                    Text(ColoursText(row)));
-    SetAccessibleDescription(c.Image2, Said("Scores the current row"));
+    SetAccessibleName(c.Image2, (playing && m_focusOnCheck ? prefix : QString()) + QCoreApplication::translate("ScreenReader", "Check row %1: %2").arg(s.CurrentRow + 1).arg(SpokenColours(row)));
+    SetAccessibleDescription(c.Image2, QCoreApplication::translate("ScreenReader", "Scores the current row"));
 
     // The reveal window tells the secret in words.
     const std::vector<int> secret = m_game.secret();
     for (int j = 0; j < kMaxHoles; ++j) {
         ImageControl* hole = c.MasterWindow->Image1[std::size_t(j)];
-        SetAccessibleName(hole, j < int(secret.size()) ? Said("Peg %1, ").arg(j + 1) + Text(ColourName(secret[std::size_t(j)]))
-                                                        : Said("Not used"));
+        SetAccessibleName(hole, j < int(secret.size()) ? QCoreApplication::translate("ScreenReader", "Peg %1, %2").arg(j + 1).arg(SpokenColour(secret[std::size_t(j)]))
+                                                        : QCoreApplication::translate("ScreenReader", "Not used"));
     }
-    SetAccessibleName(c.MasterWindow, Said("Correct combination: ") + Text(ColoursText(secret)));
+    SetAccessibleName(c.MasterWindow, QCoreApplication::translate("ScreenReader", "Correct combination: %1").arg(SpokenColours(secret)));
 
     renderBoardName();
 }
@@ -115,13 +109,13 @@ void BoardSpeech::renderBoardName()
     m_resultInStatusBar = m_resultInStatusBar && (m_game.phase() == Phase::BetweenLevels || m_game.phase() == Phase::GameOver);
     switch (m_game.phase()) {
     case Phase::Playing:
-        SetAccessibleName(c.FieldBox1, Said("Guess rows"));
+        SetAccessibleName(c.FieldBox1, QCoreApplication::translate("ScreenReader", "Guess rows"));
         return; // the focus is on a hole or the check button
     case Phase::Idle:
-        name = Said("Tintrix board, no game running. Control+N starts a new game.");
+        name = QCoreApplication::translate("ScreenReader", "Tintrix board, no game running. Control+N starts a new game.");
         break;
     case Phase::Checking:
-        name = Said("Checking row %1").arg(s.CurrentRow + 1);
+        name = QCoreApplication::translate("ScreenReader", "Checking row %1").arg(s.CurrentRow + 1);
         SetAccessibleName(c.FieldBox1, name);
         break;
     case Phase::BetweenLevels:
@@ -133,7 +127,7 @@ void BoardSpeech::renderBoardName()
             SetAccessibleName(c.StatusBar1, std::exchange(m_spokenResult, {}));
             m_resultInStatusBar = true;
         }
-        name = m_game.phase() == Phase::GameOver ? Said("Game over") : Said("Level %1").arg(s.CurrentLevel + 1);
+        name = m_game.phase() == Phase::GameOver ? QCoreApplication::translate("ScreenReader", "Game over") : QCoreApplication::translate("ScreenReader", "Level %1").arg(s.CurrentLevel + 1);
         break;
     }
     SetAccessibleName(c.board, name);
@@ -146,7 +140,7 @@ void BoardSpeech::renderFocus()
     // The status panels as text, the picture of the colour in hand in words.
     for (int i = 1; i <= 3; ++i)
         SetAccessibleName(c.Panels[std::size_t(i)], c.Panels[std::size_t(i)]->text());
-    SetAccessibleName(c.Panels[4], s.ColorInHand ? Said("Colour in hand: ") + Text(ColourName(s.SelectedColor + 1)) : Said("No colour in hand"));
+    SetAccessibleName(c.Panels[4], s.ColorInHand ? QCoreApplication::translate("ScreenReader", "Colour in hand: %1").arg(SpokenColour(s.SelectedColor + 1)) : QCoreApplication::translate("ScreenReader", "No colour in hand"));
 
     for (int row = 0; row < kMaxRows; ++row)
         for (int j = 0; j < kMaxHoles; ++j)
@@ -168,7 +162,7 @@ void BoardSpeech::placed(int hole)
     const GameState& s = m_game.state();
     if (m_game.phase() != Phase::Playing)
         return;
-    m_spokenResult = Said("%1 in hole %2.").arg(Text(HoleText(s, s.CurrentRow, hole))).arg(hole + 1);
+    m_spokenResult = QCoreApplication::translate("ScreenReader", "%1 in hole %2.").arg(SpokenHole(s, s.CurrentRow, hole)).arg(hole + 1);
     m_focusOnCheck = s.CursorHole == hole && !m_focusOnCheck;
 }
 
@@ -180,7 +174,7 @@ void BoardSpeech::checked(int checkedRow, CheckEnd end)
 QString BoardSpeech::resultText(int checkedRow, CheckEnd end) const
 {
     const GameState& s = m_game.state();
-    QString text = Said("Row %1: %2.").arg(checkedRow + 1).arg(Text(RowFeedbackText(s, checkedRow)));
+    QString text = QCoreApplication::translate("ScreenReader", "Row %1: %2.").arg(checkedRow + 1).arg(SpokenFeedback(s, checkedRow));
     switch (end) {
     case CheckEnd::NextRow: {
         // From level 19 on, the feedback of older rows is covered as play goes on.
@@ -189,19 +183,19 @@ QString BoardSpeech::resultText(int checkedRow, CheckEnd end) const
             if (std::ranges::find(s.Feedback.row(row), Peg::Hidden) != s.Feedback.row(row).end())
                 hidden = row + 1;
         if (hidden == 1)
-            text += Said(" The feedback of row 1 is hidden.");
+            text += QCoreApplication::translate("ScreenReader", " The feedback of row 1 is hidden.");
         else if (hidden > 1)
             text += QCoreApplication::translate("ScreenReader", " The feedback of rows 1 to %n is hidden.", nullptr, hidden);
         break;
     }
     case CheckEnd::LevelWon:
-        text += Said(" Solved! Level %1 won, score %2.").arg(s.CurrentLevel).arg(s.Score);
+        text += QCoreApplication::translate("ScreenReader", " Solved! Level %1 won, score %2.").arg(s.CurrentLevel).arg(s.Score);
         break;
     case CheckEnd::TournamentWon:
-        text += Said(" Solved! All 36 levels won, score %1.").arg(s.Score);
+        text += QCoreApplication::translate("ScreenReader", " Solved! All 36 levels won, score %1.").arg(s.Score);
         break;
     case CheckEnd::LevelLost:
-        text += Said(" No rows left: the level is lost. The secret was %1.").arg(Text(ColoursText(m_game.secret())));
+        text += QCoreApplication::translate("ScreenReader", " No rows left: the level is lost. The secret was %1.").arg(SpokenColours(m_game.secret()));
         break;
     }
     return text;

@@ -29,7 +29,6 @@ std::function<void()> UnlessExiting(const Form1* board, std::function<void()> st
             step();
     };
 }
-QString Shown(const char* text) { return QCoreApplication::translate("Board", text); }
 } // namespace
 
 void Form1::PlayEffect(SoundCue cue)
@@ -47,7 +46,7 @@ void Form1::Image2_Click()
     case CheckStart::Ignored:
         return; // no level is being played
     case CheckStart::Incomplete:
-        QMessageBox::information(this, ApplicationTitle(), Shown("First fill the current row."));
+        QMessageBox::information(this, ApplicationTitle(), QCoreApplication::translate("Board", "First fill the current row."));
         return;
     case CheckStart::Started:
         break;
@@ -113,7 +112,7 @@ void Form1::NextLevel()
         return;
     const LevelSpec& spec = *FetchLevel(CatalogueRowForLevel(*level));
     const QByteArray description(spec.LevelDescription.data(), qsizetype(spec.LevelDescription.size()));
-    LevelFrm::Announce(this, Shown("LEVEL %1").arg(*level), QCoreApplication::translate("Board", description.constData()),
+    LevelFrm::Announce(this, QCoreApplication::translate("Board", "LEVEL %1").arg(*level), QCoreApplication::translate("Board", description.constData()),
                        UnlessExiting(this, [this] {
                            if (!m_game.StartLevelPlay())
                                return;
@@ -133,7 +132,7 @@ void Form1::EndGame_Click()
 
 void Form1::GameOver()
 {
-    LevelFrm::Announce(this, Shown("SORRY!"), Shown("GAME OVER"), UnlessExiting(this, [this] {
+    LevelFrm::Announce(this, QCoreApplication::translate("Board", "SORRY!"), QCoreApplication::translate("Board", "GAME OVER"), UnlessExiting(this, [this] {
         // Centred across the board, half its own height below the board's top.
         Masterfrm* reveal = c.MasterWindow;
         reveal->FitToBoard(m_size->zoom());
@@ -148,7 +147,7 @@ void Form1::GameOver()
 void Form1::FinishTournament()
 {
     // All 36 levels won: the tournament ends with its final score on the solved board.
-    LevelFrm::Announce(this, Shown("CONGRATULATIONS!"), Shown("ALL 36 LEVELS SOLVED"), UnlessExiting(this, [this] { endTournament(); }));
+    LevelFrm::Announce(this, QCoreApplication::translate("Board", "CONGRATULATIONS!"), QCoreApplication::translate("Board", "ALL 36 LEVELS SOLVED"), UnlessExiting(this, [this] { endTournament(); }));
 }
 
 void Form1::endTournament()

@@ -20,10 +20,6 @@
 
 namespace tintrix {
 
-namespace {
-QString Shown(const char* text) { return QCoreApplication::translate("Board", text); }
-} // namespace
-
 void Form1::render()
 {
     const GameState& s = m_game.state();
@@ -53,10 +49,10 @@ void Form1::render()
     m_menus->setAvailable(m_game.running(), m_game.phase() == Phase::Idle);
 
     if (s.TournamentStarted)
-        c.Panels[1]->setText(s.Score == 0 ? Shown("Score: 000") : Shown("score: %1").arg(s.Score));
+        c.Panels[1]->setText(s.Score == 0 ? QCoreApplication::translate("Board", "Score: 000") : QCoreApplication::translate("Board", "score: %1").arg(s.Score));
     if (s.CurrentLevel > 0) {
-        c.Panels[2]->setText(Shown("Level %1").arg(s.CurrentLevel));
-        c.Panels[3]->setText(s.DuplicatesAllowed ? Shown("Duplicates = True") : Shown("Duplicates = False"));
+        c.Panels[2]->setText(QCoreApplication::translate("Board", "Level %1").arg(s.CurrentLevel));
+        c.Panels[3]->setText(s.DuplicatesAllowed ? QCoreApplication::translate("Board", "Duplicates = True") : QCoreApplication::translate("Board", "Duplicates = False"));
     }
     // Panel 4 shows the middle of the peg in hand, scaled to the panel's height.
     QLabel* panel = c.Panels[4];

@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <utility>
 
 namespace tintrix {
 
@@ -65,8 +66,14 @@ void Masterfrm::FitToBoard(double zoom)
         place(Image1[std::size_t(j)], 240 + 360 * j, 120 + 300, 375, 375);
         Image1[std::size_t(j)]->setZoom(zoom);
     }
-    place(Command1, 360, 1560, 1035, 405);
-    place(Command2, 1605, 1560, 1035, 405);
+    // The buttons keep their places' centres and grow to what their text and the style need
+    // (the style's least width is wider than the place, and a translated text may be longer).
+    for (auto [button, left] : {std::pair{Command1, 360}, std::pair{Command2, 1605}}) {
+        place(button, left, 1560, 1035, 405);
+        const int grown = button->sizeHint().width() - button->width();
+        if (grown > 0)
+            button->setGeometry(button->x() - (grown + 1) / 2, button->y(), button->width() + grown, button->height());
+    }
 }
 
 } // namespace tintrix

@@ -92,131 +92,175 @@
     </message>
     <message>
         <source> Redo Last Row </source>
-        <translation type="vanished"> Letzte Reihe wiederholen </translation>
+        <translation> Letzte Reihe wiederholen </translation>
     </message>
     <message>
         <source> Clear Row </source>
-        <translation type="vanished"> Reihe leeren </translation>
-    </message>
-    <message>
-        <source>Clear Row</source>
-        <translation type="vanished">Reihe leeren</translation>
-    </message>
-    <message>
-        <source>Redo Last Row</source>
-        <translation type="vanished">Letzte Reihe wiederholen</translation>
+        <translation> Reihe leeren </translation>
     </message>
     <message>
         <source> Test your selection </source>
-        <translation type="vanished"> Auswahl prüfen </translation>
+        <translation> Auswahl prüfen </translation>
     </message>
     <message>
         <source>This is your score</source>
-        <translation type="vanished">Das ist dein Punktestand</translation>
+        <translation>Das ist dein Punktestand</translation>
     </message>
     <message>
         <source>The current level - there are 36</source>
-        <translation type="vanished">Das aktuelle Level – es gibt 36</translation>
+        <translation>Das aktuelle Level – es gibt 36</translation>
     </message>
     <message>
         <source>TRUE means colors can be repeated</source>
-        <translation type="vanished">JA heißt: Farben dürfen sich wiederholen</translation>
+        <translation>JA heißt: Farben dürfen sich wiederholen</translation>
     </message>
     <message>
         <source>This is the current selected color</source>
-        <translation type="vanished">Das ist die gewählte Farbe</translation>
+        <translation>Das ist die gewählte Farbe</translation>
     </message>
     <message>
         <source>Score = </source>
-        <translation type="vanished">Punkte = </translation>
+        <translation>Punkte = </translation>
     </message>
     <message>
         <source>Score: 000</source>
-        <translation type="vanished">Punkte: 000</translation>
+        <translation>Punkte: 000</translation>
     </message>
     <message>
         <source>score: %1</source>
-        <translation type="vanished">Punkte: %1</translation>
+        <translation>Punkte: %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Level %1</translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <source>Duplicates = True</source>
-        <translation type="vanished">Doppelte = Ja</translation>
+        <translation>Doppelte = Ja</translation>
     </message>
     <message>
         <source>Duplicates = False</source>
-        <translation type="vanished">Doppelte = Nein</translation>
+        <translation>Doppelte = Nein</translation>
     </message>
     <message>
         <source>LEVEL %1</source>
-        <translation type="vanished">LEVEL %1</translation>
+        <translation>LEVEL %1</translation>
     </message>
     <message>
         <source>SORRY!</source>
-        <translation type="vanished">SCHADE!</translation>
+        <translation>SCHADE!</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="vanished">SPIEL VORBEI</translation>
+        <translation>SPIEL VORBEI</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="vanished">GLÜCKWUNSCH!</translation>
+        <translation>GLÜCKWUNSCH!</translation>
     </message>
     <message>
         <source>ALL 36 LEVELS SOLVED</source>
-        <translation type="vanished">ALLE 36 LEVEL GESCHAFFT</translation>
+        <translation>ALLE 36 LEVEL GESCHAFFT</translation>
     </message>
     <message>
         <source>First fill the current row.</source>
-        <translation type="vanished">Fülle zuerst die aktuelle Reihe.</translation>
+        <translation>Fülle zuerst die aktuelle Reihe.</translation>
     </message>
     <message>
         <source>Exit Tintrix?</source>
-        <translation type="vanished">Tintrix beenden?</translation>
+        <translation>Tintrix beenden?</translation>
     </message>
     <message>
         <source>Correct Combination</source>
-        <translation type="vanished">Richtige Kombination</translation>
+        <translation>Richtige Kombination</translation>
     </message>
     <message>
         <source>Correct Color Combination</source>
-        <translation type="vanished">Richtige Farbkombination</translation>
+        <translation>Richtige Farbkombination</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Tintrix-Hilfe</translation>
+        <translation>Tintrix-Hilfe</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="vanished">Die Hilfedatei %1 wurde nicht gefunden.</translation>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The help file %1 could not be read.</source>
-        <translation type="vanished">Die Hilfedatei %1 konnte nicht gelesen werden.</translation>
+        <translation>Die Hilfedatei %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The help file %1 is empty.</source>
-        <translation type="vanished">Die Hilfedatei %1 ist leer.</translation>
+        <translation>Die Hilfedatei %1 ist leer.</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Tintrix Help&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix looks for its help file in the program&apos;s folder, next to the game itself.&lt;/p&gt;</source>
-        <translation type="vanished">&lt;h2&gt;Tintrix-Hilfe&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix sucht seine Hilfedatei im Ordner des Programms, gleich neben dem Spiel.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Tintrix-Hilfe&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix sucht seine Hilfedatei im Ordner des Programms, gleich neben dem Spiel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Tintrix looks for its help file in the program&apos;s folder, next to the game itself.</source>
-        <translation type="vanished">Tintrix sucht seine Hilfedatei im Ordner des Programms, gleich neben dem Spiel.</translation>
+        <source>Tintrix </source>
+        <translation>Tintrix </translation>
+    </message>
+    <message>
+        <source>TOURNAMENT RESUMED</source>
+        <translation>TURNIER FORTGESETZT</translation>
+    </message>
+    <message>
+        <source>LEVEL %1, SCORE %2</source>
+        <translation>LEVEL %1, PUNKTE %2</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of Tintrix.</source>
+        <translation>Es wurde von einer neueren Version von Tintrix gespeichert.</translation>
+    </message>
+    <message>
+        <source>the file is not a saved tournament.</source>
+        <translation>Die Datei ist kein gespeichertes Turnier.</translation>
+    </message>
+    <message>
+        <source>it is a link.</source>
+        <translation>Es ist ein Verweis.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file is damaged or cut short.</source>
+        <translation>Die Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>Tintrix is already running. This window starts without the saved tournament and does not save its games.</source>
+        <translation>Tintrix läuft bereits. Dieses Fenster startet ohne das gespeicherte Turnier und speichert seine Spiele nicht.</translation>
+    </message>
+    <message>
+        <source>The tournament cannot be saved in %1: games in progress will not be kept.</source>
+        <translation>Das Turnier kann nicht in %1 gespeichert werden: Laufende Spiele bleiben nicht erhalten.</translation>
+    </message>
+    <message>
+        <source>It was left as it is, and games will not be saved until it is gone.</source>
+        <translation>Sie wurde so belassen, wie sie ist; bis sie entfernt ist, werden keine Spiele gespeichert.</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>Sie wurde nach %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>The saved tournament in %1 cannot be resumed: %2 %3</source>
+        <translation>Das gespeicherte Turnier in %1 kann nicht fortgesetzt werden. %2 %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +320,26 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 ist ein Ordner, daher konnte die beschädigte Bestenlisten-Datei nicht gesichert werden und wurde nicht verändert. </translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 ist keine normale Datei, daher konnte die beschädigte Bestenlisten-Datei nicht gesichert werden und wurde nicht verändert. </translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file was kept as %2.</source>
+        <translation>%1 ist ein Ordner, daher wurde die beschädigte Bestenlisten-Datei als %2 gesichert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file was kept as %2.</source>
+        <translation>%1 ist keine normale Datei, daher wurde die beschädigte Bestenlisten-Datei als %2 gesichert.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game is saving its high scores. Yours will be saved as soon as it has finished.</source>
+        <translation>Eine andere Kopie des Spiels speichert gerade ihre Bestenliste. Deine wird gespeichert, sobald sie fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -354,99 +418,99 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="vanished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="vanished">Neues Spiel</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="vanished">Spiel beenden</translation>
+        <translation>Spiel beenden</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="vanished">Bestenliste</translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="vanished">&amp;Level</translation>
+        <translation>&amp;Level</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="vanished">&amp;Einstellungen</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="vanished">Stil</translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="vanished">Wirbel</translation>
+        <translation>Wirbel</translation>
     </message>
     <message>
         <source>Stone</source>
-        <translation type="vanished">Stein</translation>
+        <translation>Stein</translation>
     </message>
     <message>
         <source>Ice</source>
-        <translation type="vanished">Eis</translation>
+        <translation>Eis</translation>
     </message>
     <message>
         <source>Cocktail</source>
-        <translation type="vanished">Cocktail</translation>
+        <translation>Cocktail</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Töne</translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="vanished">An</translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="vanished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="vanished">Musik</translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Color Bar</source>
-        <translation type="vanished">Farbleiste</translation>
+        <translation>Farbleiste</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="vanished">Anzeigen</translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="vanished">Ausblenden</translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Tintrix-Hilfe</translation>
+        <translation>Tintrix-Hilfe</translation>
     </message>
     <message>
         <source>About Tintrix</source>
-        <translation type="vanished">Über Tintrix</translation>
+        <translation>Über Tintrix</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Reihe leeren</translation>
+        <translation>Reihe leeren</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Letzte Reihe wiederholen</translation>
+        <translation>Letzte Reihe wiederholen</translation>
     </message>
 </context>
 <context>
@@ -633,155 +697,130 @@
     </message>
     <message>
         <source>Guess rows</source>
-        <translation type="vanished">Tippreihen</translation>
+        <translation>Tippreihen</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="vanished">Bewertung</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="vanished">Farben</translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Row commands</source>
-        <translation type="vanished">Reihenbefehle</translation>
+        <translation>Reihenbefehle</translation>
     </message>
     <message>
         <source>Tintrix board, no game running. Control+N starts a new game.</source>
-        <translation type="vanished">Tintrix-Spielbrett, kein Spiel läuft. Strg+N startet ein neues Spiel.</translation>
+        <translation>Tintrix-Spielbrett, kein Spiel läuft. Strg+N startet ein neues Spiel.</translation>
     </message>
     <message>
         <source>Checking row %1</source>
-        <translation type="vanished">Reihe %1 wird geprüft</translation>
+        <translation>Reihe %1 wird geprüft</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="vanished">Spiel vorbei</translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Level %1</translation>
-    </message>
-    <message>
-        <source>Colour in hand: </source>
-        <translation type="vanished">Farbe in der Hand: </translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <source>Colour in hand: %1</source>
-        <translation type="vanished">Farbe in der Hand: %1</translation>
+        <translation>Farbe in der Hand: %1</translation>
     </message>
     <message>
         <source>No colour in hand</source>
-        <translation type="vanished">Keine Farbe in der Hand</translation>
+        <translation>Keine Farbe in der Hand</translation>
     </message>
     <message>
         <source>%1 in hole %2.</source>
-        <translation type="vanished">%1 in Loch %2.</translation>
+        <translation>%1 in Loch %2.</translation>
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="vanished">Reihe %1: %2.</translation>
+        <translation>Reihe %1: %2.</translation>
     </message>
     <message>
         <source> The feedback of row 1 is hidden.</source>
-        <translation type="vanished"> Die Bewertung von Reihe 1 ist verdeckt.</translation>
-    </message>
-    <message>
-        <source> The feedback of rows 1 to %1 is hidden.</source>
-        <translation type="vanished"> Die Bewertungen der Reihen 1 bis %1 sind verdeckt.</translation>
+        <translation> Die Bewertung von Reihe 1 ist verdeckt.</translation>
     </message>
     <message>
         <source> Solved! Level %1 won, score %2.</source>
-        <translation type="vanished"> Gelöst! Level %1 gewonnen, Punktestand %2.</translation>
+        <translation> Gelöst! Level %1 gewonnen, Punktestand %2.</translation>
     </message>
     <message>
         <source> Solved! All 36 levels won, score %1.</source>
-        <translation type="vanished"> Gelöst! Alle 36 Level gewonnen, Punktestand %1.</translation>
+        <translation> Gelöst! Alle 36 Level gewonnen, Punktestand %1.</translation>
     </message>
     <message>
         <source> No rows left: the level is lost. The secret was %1.</source>
-        <translation type="vanished"> Keine Reihe mehr frei: Das Level ist verloren. Die geheime Kombination war %1.</translation>
-    </message>
-    <message>
-        <source>Row %1, hole %2, </source>
-        <translation type="vanished">Reihe %1, Loch %2, </translation>
+        <translation> Keine Reihe mehr frei: Das Level ist verloren. Die geheime Kombination war %1.</translation>
     </message>
     <message>
         <source>Row %1, hole %2, %3</source>
-        <translation type="vanished">Reihe %1, Loch %2, %3</translation>
-    </message>
-    <message>
-        <source>Row %1, feedback %2, </source>
-        <translation type="vanished">Reihe %1, Bewertung %2, </translation>
+        <translation>Reihe %1, Loch %2, %3</translation>
     </message>
     <message>
         <source>Row %1, feedback %2, %3</source>
-        <translation type="vanished">Reihe %1, Bewertung %2, %3</translation>
-    </message>
-    <message>
-        <source>Colour %1, </source>
-        <translation type="vanished">Farbe %1, </translation>
+        <translation>Reihe %1, Bewertung %2, %3</translation>
     </message>
     <message>
         <source>Colour %1, %2</source>
-        <translation type="vanished">Farbe %1, %2</translation>
+        <translation>Farbe %1, %2</translation>
     </message>
     <message>
         <source>not in play</source>
-        <translation type="vanished">nicht im Spiel</translation>
+        <translation>nicht im Spiel</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Reihe leeren</translation>
+        <translation>Reihe leeren</translation>
     </message>
     <message>
         <source>Takes back every peg of the current row</source>
-        <translation type="vanished">Nimmt alle Stifte der aktuellen Reihe zurück</translation>
+        <translation>Nimmt alle Stifte der aktuellen Reihe zurück</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Letzte Reihe wiederholen</translation>
+        <translation>Letzte Reihe wiederholen</translation>
     </message>
     <message>
         <source>Copies the row above into the current row</source>
-        <translation type="vanished">Übernimmt die Reihe darüber in die aktuelle Reihe</translation>
-    </message>
-    <message>
-        <source>Check row %1: </source>
-        <translation type="vanished">Reihe %1 prüfen: </translation>
+        <translation>Übernimmt die Reihe darüber in die aktuelle Reihe</translation>
     </message>
     <message>
         <source>Check row %1: %2</source>
-        <translation type="vanished">Reihe %1 prüfen: %2</translation>
+        <translation>Reihe %1 prüfen: %2</translation>
     </message>
     <message>
         <source>Scores the current row</source>
-        <translation type="vanished">Bewertet die aktuelle Reihe</translation>
-    </message>
-    <message>
-        <source>Peg %1, </source>
-        <translation type="vanished">Stift %1, </translation>
+        <translation>Bewertet die aktuelle Reihe</translation>
     </message>
     <message>
         <source>Peg %1, %2</source>
-        <translation type="vanished">Stift %1, %2</translation>
+        <translation>Stift %1, %2</translation>
     </message>
     <message>
         <source>Not used</source>
-        <translation type="vanished">Nicht benutzt</translation>
-    </message>
-    <message>
-        <source>Correct combination: </source>
-        <translation type="vanished">Richtige Kombination: </translation>
+        <translation>Nicht benutzt</translation>
     </message>
     <message>
         <source>Correct combination: %1</source>
-        <translation type="vanished">Richtige Kombination: %1</translation>
+        <translation>Richtige Kombination: %1</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="vanished">Hilfethemen</translation>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message numerus="yes">
+        <source> The feedback of rows 1 to %n is hidden.</source>
+        <translation>
+            <numerusform> Die Bewertung von Reihe %n ist verdeckt.</numerusform>
+            <numerusform> Die Bewertungen der Reihen 1 bis %n sind verdeckt.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

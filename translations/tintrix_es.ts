@@ -92,131 +92,175 @@
     </message>
     <message>
         <source> Redo Last Row </source>
-        <translation type="vanished"> Repetir la fila anterior </translation>
+        <translation> Repetir la fila anterior </translation>
     </message>
     <message>
         <source> Clear Row </source>
-        <translation type="vanished"> Vaciar la fila </translation>
-    </message>
-    <message>
-        <source>Clear Row</source>
-        <translation type="vanished">Vaciar la fila</translation>
-    </message>
-    <message>
-        <source>Redo Last Row</source>
-        <translation type="vanished">Repetir la fila anterior</translation>
+        <translation> Vaciar la fila </translation>
     </message>
     <message>
         <source> Test your selection </source>
-        <translation type="vanished"> Comprobar tu combinación </translation>
+        <translation> Comprobar tu combinación </translation>
     </message>
     <message>
         <source>This is your score</source>
-        <translation type="vanished">Esta es tu puntuación</translation>
+        <translation>Esta es tu puntuación</translation>
     </message>
     <message>
         <source>The current level - there are 36</source>
-        <translation type="vanished">El nivel actual (hay 36)</translation>
+        <translation>El nivel actual (hay 36)</translation>
     </message>
     <message>
         <source>TRUE means colors can be repeated</source>
-        <translation type="vanished">SÍ significa que los colores pueden repetirse</translation>
+        <translation>SÍ significa que los colores pueden repetirse</translation>
     </message>
     <message>
         <source>This is the current selected color</source>
-        <translation type="vanished">Este es el color elegido</translation>
+        <translation>Este es el color elegido</translation>
     </message>
     <message>
         <source>Score = </source>
-        <translation type="vanished">Puntos = </translation>
+        <translation>Puntos = </translation>
     </message>
     <message>
         <source>Score: 000</source>
-        <translation type="vanished">Puntos: 000</translation>
+        <translation>Puntos: 000</translation>
     </message>
     <message>
         <source>score: %1</source>
-        <translation type="vanished">Puntos: %1</translation>
+        <translation>Puntos: %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Nivel %1</translation>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>Duplicates = True</source>
-        <translation type="vanished">Repetidos = Sí</translation>
+        <translation>Repetidos = Sí</translation>
     </message>
     <message>
         <source>Duplicates = False</source>
-        <translation type="vanished">Repetidos = No</translation>
+        <translation>Repetidos = No</translation>
     </message>
     <message>
         <source>LEVEL %1</source>
-        <translation type="vanished">NIVEL %1</translation>
+        <translation>NIVEL %1</translation>
     </message>
     <message>
         <source>SORRY!</source>
-        <translation type="vanished">¡LO SIENTO!</translation>
+        <translation>¡LO SIENTO!</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="vanished">FIN DE LA PARTIDA</translation>
+        <translation>FIN DE LA PARTIDA</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="vanished">¡ENHORABUENA!</translation>
+        <translation>¡ENHORABUENA!</translation>
     </message>
     <message>
         <source>ALL 36 LEVELS SOLVED</source>
-        <translation type="vanished">LOS 36 NIVELES RESUELTOS</translation>
+        <translation>LOS 36 NIVELES RESUELTOS</translation>
     </message>
     <message>
         <source>First fill the current row.</source>
-        <translation type="vanished">Primero llena la fila actual.</translation>
+        <translation>Primero llena la fila actual.</translation>
     </message>
     <message>
         <source>Exit Tintrix?</source>
-        <translation type="vanished">¿Salir de Tintrix?</translation>
+        <translation>¿Salir de Tintrix?</translation>
     </message>
     <message>
         <source>Correct Combination</source>
-        <translation type="vanished">Combinación correcta</translation>
+        <translation>Combinación correcta</translation>
     </message>
     <message>
         <source>Correct Color Combination</source>
-        <translation type="vanished">Combinación de colores</translation>
+        <translation>Combinación de colores</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Ayuda de Tintrix</translation>
+        <translation>Ayuda de Tintrix</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="vanished">No se encontró el archivo de ayuda %1.</translation>
+        <translation>No se encontró el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>The help file %1 could not be read.</source>
-        <translation type="vanished">No se pudo leer el archivo de ayuda %1.</translation>
+        <translation>No se pudo leer el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>The help file %1 is empty.</source>
-        <translation type="vanished">El archivo de ayuda %1 está vacío.</translation>
+        <translation>El archivo de ayuda %1 está vacío.</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Tintrix Help&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix looks for its help file in the program&apos;s folder, next to the game itself.&lt;/p&gt;</source>
-        <translation type="vanished">&lt;h2&gt;Ayuda de Tintrix&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix busca su archivo de ayuda en la carpeta del programa, junto al propio juego.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Ayuda de Tintrix&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix busca su archivo de ayuda en la carpeta del programa, junto al propio juego.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Tintrix looks for its help file in the program&apos;s folder, next to the game itself.</source>
-        <translation type="vanished">Tintrix busca su archivo de ayuda en la carpeta del programa, junto al propio juego.</translation>
+        <source>Tintrix </source>
+        <translation>Tintrix </translation>
+    </message>
+    <message>
+        <source>TOURNAMENT RESUMED</source>
+        <translation>TORNEO REANUDADO</translation>
+    </message>
+    <message>
+        <source>LEVEL %1, SCORE %2</source>
+        <translation>NIVEL %1, PUNTOS %2</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of Tintrix.</source>
+        <translation>se guardó con una versión más reciente de Tintrix.</translation>
+    </message>
+    <message>
+        <source>the file is not a saved tournament.</source>
+        <translation>el archivo no es un torneo guardado.</translation>
+    </message>
+    <message>
+        <source>it is a link.</source>
+        <translation>es un enlace.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>es una carpeta.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>el archivo no se puede leer.</translation>
+    </message>
+    <message>
+        <source>the file is damaged or cut short.</source>
+        <translation>el archivo está dañado o incompleto.</translation>
+    </message>
+    <message>
+        <source>Tintrix is already running. This window starts without the saved tournament and does not save its games.</source>
+        <translation>Tintrix ya está abierto. Esta ventana se abre sin el torneo guardado y no guarda sus partidas.</translation>
+    </message>
+    <message>
+        <source>The tournament cannot be saved in %1: games in progress will not be kept.</source>
+        <translation>El torneo no se puede guardar en %1: las partidas en curso no se conservarán.</translation>
+    </message>
+    <message>
+        <source>It was left as it is, and games will not be saved until it is gone.</source>
+        <translation>Se ha dejado tal cual, y no se guardará ninguna partida mientras siga ahí.</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>Se ha apartado a %1.</translation>
+    </message>
+    <message>
+        <source>The saved tournament in %1 cannot be resumed: %2 %3</source>
+        <translation>El torneo guardado en %1 no se puede reanudar: %2 %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +320,26 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 es una carpeta, así que el archivo de récords dañado no se pudo conservar y no se ha modificado. </translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 no es un archivo normal, así que el archivo de récords dañado no se pudo conservar y no se ha modificado. </translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file was kept as %2.</source>
+        <translation>%1 es una carpeta, así que el archivo de récords dañado se ha conservado como %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file was kept as %2.</source>
+        <translation>%1 no es un archivo normal, así que el archivo de récords dañado se ha conservado como %2.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game is saving its high scores. Yours will be saved as soon as it has finished.</source>
+        <translation>Otra copia del juego está guardando sus récords. Los tuyos se guardarán en cuanto termine.</translation>
     </message>
 </context>
 <context>
@@ -354,99 +418,99 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="vanished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="vanished">Nueva partida</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="vanished">Terminar la partida</translation>
+        <translation>Terminar la partida</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="vanished">Mejores puntuaciones</translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">Salir</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="vanished">&amp;Nivel</translation>
+        <translation>&amp;Nivel</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="vanished">&amp;Preferencias</translation>
+        <translation>&amp;Preferencias</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="vanished">Estilo</translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="vanished">Remolino</translation>
+        <translation>Remolino</translation>
     </message>
     <message>
         <source>Stone</source>
-        <translation type="vanished">Piedra</translation>
+        <translation>Piedra</translation>
     </message>
     <message>
         <source>Ice</source>
-        <translation type="vanished">Hielo</translation>
+        <translation>Hielo</translation>
     </message>
     <message>
         <source>Cocktail</source>
-        <translation type="vanished">Cóctel</translation>
+        <translation>Cóctel</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="vanished">Activado</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="vanished">Desactivado</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="vanished">Música</translation>
+        <translation>Música</translation>
     </message>
     <message>
         <source>Color Bar</source>
-        <translation type="vanished">Barra de colores</translation>
+        <translation>Barra de colores</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="vanished">Mostrar</translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="vanished">Ocultar</translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">A&amp;yuda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Ayuda de Tintrix</translation>
+        <translation>Ayuda de Tintrix</translation>
     </message>
     <message>
         <source>About Tintrix</source>
-        <translation type="vanished">Acerca de Tintrix</translation>
+        <translation>Acerca de Tintrix</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Vaciar la fila</translation>
+        <translation>Vaciar la fila</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Repetir la fila anterior</translation>
+        <translation>Repetir la fila anterior</translation>
     </message>
 </context>
 <context>
@@ -633,155 +697,130 @@
     </message>
     <message>
         <source>Guess rows</source>
-        <translation type="vanished">Filas de intentos</translation>
+        <translation>Filas de intentos</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="vanished">Respuestas</translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="vanished">Colores</translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Row commands</source>
-        <translation type="vanished">Comandos de fila</translation>
+        <translation>Comandos de fila</translation>
     </message>
     <message>
         <source>Tintrix board, no game running. Control+N starts a new game.</source>
-        <translation type="vanished">Tablero de Tintrix, no hay ninguna partida en curso. Control+N empieza una partida nueva.</translation>
+        <translation>Tablero de Tintrix, no hay ninguna partida en curso. Control+N empieza una partida nueva.</translation>
     </message>
     <message>
         <source>Checking row %1</source>
-        <translation type="vanished">Comprobando la fila %1</translation>
+        <translation>Comprobando la fila %1</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="vanished">Fin de la partida</translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Nivel %1</translation>
-    </message>
-    <message>
-        <source>Colour in hand: </source>
-        <translation type="vanished">Color en la mano: </translation>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>Colour in hand: %1</source>
-        <translation type="vanished">Color en la mano: %1</translation>
+        <translation>Color en la mano: %1</translation>
     </message>
     <message>
         <source>No colour in hand</source>
-        <translation type="vanished">Ningún color en la mano</translation>
+        <translation>Ningún color en la mano</translation>
     </message>
     <message>
         <source>%1 in hole %2.</source>
-        <translation type="vanished">%1 en el hueco %2.</translation>
+        <translation>%1 en el hueco %2.</translation>
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="vanished">Fila %1: %2.</translation>
+        <translation>Fila %1: %2.</translation>
     </message>
     <message>
         <source> The feedback of row 1 is hidden.</source>
-        <translation type="vanished"> La respuesta de la fila 1 está oculta.</translation>
-    </message>
-    <message>
-        <source> The feedback of rows 1 to %1 is hidden.</source>
-        <translation type="vanished"> Las respuestas de las filas 1 a %1 están ocultas.</translation>
+        <translation> La respuesta de la fila 1 está oculta.</translation>
     </message>
     <message>
         <source> Solved! Level %1 won, score %2.</source>
-        <translation type="vanished"> ¡Resuelto! Nivel %1 superado, puntuación %2.</translation>
+        <translation> ¡Resuelto! Nivel %1 superado, puntuación %2.</translation>
     </message>
     <message>
         <source> Solved! All 36 levels won, score %1.</source>
-        <translation type="vanished"> ¡Resuelto! Los 36 niveles superados, puntuación %1.</translation>
+        <translation> ¡Resuelto! Los 36 niveles superados, puntuación %1.</translation>
     </message>
     <message>
         <source> No rows left: the level is lost. The secret was %1.</source>
-        <translation type="vanished"> No quedan filas: has perdido el nivel. La combinación secreta era %1.</translation>
-    </message>
-    <message>
-        <source>Row %1, hole %2, </source>
-        <translation type="vanished">Fila %1, hueco %2, </translation>
+        <translation> No quedan filas: has perdido el nivel. La combinación secreta era %1.</translation>
     </message>
     <message>
         <source>Row %1, hole %2, %3</source>
-        <translation type="vanished">Fila %1, hueco %2, %3</translation>
-    </message>
-    <message>
-        <source>Row %1, feedback %2, </source>
-        <translation type="vanished">Fila %1, respuesta %2, </translation>
+        <translation>Fila %1, hueco %2, %3</translation>
     </message>
     <message>
         <source>Row %1, feedback %2, %3</source>
-        <translation type="vanished">Fila %1, respuesta %2, %3</translation>
-    </message>
-    <message>
-        <source>Colour %1, </source>
-        <translation type="vanished">Color %1, </translation>
+        <translation>Fila %1, respuesta %2, %3</translation>
     </message>
     <message>
         <source>Colour %1, %2</source>
-        <translation type="vanished">Color %1, %2</translation>
+        <translation>Color %1, %2</translation>
     </message>
     <message>
         <source>not in play</source>
-        <translation type="vanished">fuera de juego</translation>
+        <translation>fuera de juego</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Vaciar la fila</translation>
+        <translation>Vaciar la fila</translation>
     </message>
     <message>
         <source>Takes back every peg of the current row</source>
-        <translation type="vanished">Retira todas las fichas de la fila actual</translation>
+        <translation>Retira todas las fichas de la fila actual</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Repetir la fila anterior</translation>
+        <translation>Repetir la fila anterior</translation>
     </message>
     <message>
         <source>Copies the row above into the current row</source>
-        <translation type="vanished">Copia la fila de arriba en la fila actual</translation>
-    </message>
-    <message>
-        <source>Check row %1: </source>
-        <translation type="vanished">Comprobar la fila %1: </translation>
+        <translation>Copia la fila de arriba en la fila actual</translation>
     </message>
     <message>
         <source>Check row %1: %2</source>
-        <translation type="vanished">Comprobar la fila %1: %2</translation>
+        <translation>Comprobar la fila %1: %2</translation>
     </message>
     <message>
         <source>Scores the current row</source>
-        <translation type="vanished">Evalúa la fila actual</translation>
-    </message>
-    <message>
-        <source>Peg %1, </source>
-        <translation type="vanished">Ficha %1, </translation>
+        <translation>Evalúa la fila actual</translation>
     </message>
     <message>
         <source>Peg %1, %2</source>
-        <translation type="vanished">Ficha %1, %2</translation>
+        <translation>Ficha %1, %2</translation>
     </message>
     <message>
         <source>Not used</source>
-        <translation type="vanished">Sin usar</translation>
-    </message>
-    <message>
-        <source>Correct combination: </source>
-        <translation type="vanished">Combinación correcta: </translation>
+        <translation>Sin usar</translation>
     </message>
     <message>
         <source>Correct combination: %1</source>
-        <translation type="vanished">Combinación correcta: %1</translation>
+        <translation>Combinación correcta: %1</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="vanished">Temas de ayuda</translation>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message numerus="yes">
+        <source> The feedback of rows 1 to %n is hidden.</source>
+        <translation>
+            <numerusform> La respuesta de la fila %n está oculta.</numerusform>
+            <numerusform> Las respuestas de las filas 1 a %n están ocultas.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

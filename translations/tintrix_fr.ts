@@ -92,131 +92,175 @@
     </message>
     <message>
         <source> Redo Last Row </source>
-        <translation type="vanished"> Répéter la rangée précédente </translation>
+        <translation> Répéter la rangée précédente </translation>
     </message>
     <message>
         <source> Clear Row </source>
-        <translation type="vanished"> Vider la rangée </translation>
-    </message>
-    <message>
-        <source>Clear Row</source>
-        <translation type="vanished">Vider la rangée</translation>
-    </message>
-    <message>
-        <source>Redo Last Row</source>
-        <translation type="vanished">Répéter la rangée précédente</translation>
+        <translation> Vider la rangée </translation>
     </message>
     <message>
         <source> Test your selection </source>
-        <translation type="vanished"> Vérifier votre choix </translation>
+        <translation> Vérifier votre choix </translation>
     </message>
     <message>
         <source>This is your score</source>
-        <translation type="vanished">Voici votre score</translation>
+        <translation>Voici votre score</translation>
     </message>
     <message>
         <source>The current level - there are 36</source>
-        <translation type="vanished">Le niveau actuel – il y en a 36</translation>
+        <translation>Le niveau actuel – il y en a 36</translation>
     </message>
     <message>
         <source>TRUE means colors can be repeated</source>
-        <translation type="vanished">OUI&#xa0;: les couleurs peuvent se répéter</translation>
+        <translation>OUI&#xa0;: les couleurs peuvent se répéter</translation>
     </message>
     <message>
         <source>This is the current selected color</source>
-        <translation type="vanished">Voici la couleur choisie</translation>
+        <translation>Voici la couleur choisie</translation>
     </message>
     <message>
         <source>Score = </source>
-        <translation type="vanished">Score = </translation>
+        <translation>Score = </translation>
     </message>
     <message>
         <source>Score: 000</source>
-        <translation type="vanished">Score&#xa0;: 000</translation>
+        <translation>Score&#xa0;: 000</translation>
     </message>
     <message>
         <source>score: %1</source>
-        <translation type="vanished">Score&#xa0;: %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Niveau %1</translation>
+        <translation>Niveau %1</translation>
     </message>
     <message>
         <source>Duplicates = True</source>
-        <translation type="vanished">Doublons = Oui</translation>
+        <translation>Doublons = Oui</translation>
     </message>
     <message>
         <source>Duplicates = False</source>
-        <translation type="vanished">Doublons = Non</translation>
+        <translation>Doublons = Non</translation>
     </message>
     <message>
         <source>LEVEL %1</source>
-        <translation type="vanished">NIVEAU %1</translation>
+        <translation>NIVEAU %1</translation>
     </message>
     <message>
         <source>SORRY!</source>
-        <translation type="vanished">DOMMAGE&#xa0;!</translation>
+        <translation>DOMMAGE&#xa0;!</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="vanished">PARTIE TERMINÉE</translation>
+        <translation>PARTIE TERMINÉE</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="vanished">FÉLICITATIONS&#xa0;!</translation>
+        <translation>FÉLICITATIONS&#xa0;!</translation>
     </message>
     <message>
         <source>ALL 36 LEVELS SOLVED</source>
-        <translation type="vanished">LES 36 NIVEAUX RÉSOLUS</translation>
+        <translation>LES 36 NIVEAUX RÉSOLUS</translation>
     </message>
     <message>
         <source>First fill the current row.</source>
-        <translation type="vanished">Remplissez d&apos;abord la rangée en cours.</translation>
+        <translation>Remplissez d&apos;abord la rangée en cours.</translation>
     </message>
     <message>
         <source>Exit Tintrix?</source>
-        <translation type="vanished">Quitter Tintrix&#xa0;?</translation>
+        <translation>Quitter Tintrix&#xa0;?</translation>
     </message>
     <message>
         <source>Correct Combination</source>
-        <translation type="vanished">Combinaison correcte</translation>
+        <translation>Combinaison correcte</translation>
     </message>
     <message>
         <source>Correct Color Combination</source>
-        <translation type="vanished">Combinaison de couleurs</translation>
+        <translation>Combinaison de couleurs</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Aide de Tintrix</translation>
+        <translation>Aide de Tintrix</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="vanished">Le fichier d&apos;aide %1 est introuvable.</translation>
+        <translation>Le fichier d&apos;aide %1 est introuvable.</translation>
     </message>
     <message>
         <source>The help file %1 could not be read.</source>
-        <translation type="vanished">Le fichier d&apos;aide %1 n&apos;a pas pu être lu.</translation>
+        <translation>Le fichier d&apos;aide %1 n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The help file %1 is empty.</source>
-        <translation type="vanished">Le fichier d&apos;aide %1 est vide.</translation>
+        <translation>Le fichier d&apos;aide %1 est vide.</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Tintrix Help&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix looks for its help file in the program&apos;s folder, next to the game itself.&lt;/p&gt;</source>
-        <translation type="vanished">&lt;h2&gt;Aide de Tintrix&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix cherche son fichier d&apos;aide dans le dossier du programme, à côté du jeu lui-même.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Aide de Tintrix&lt;/h2&gt;&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;Tintrix cherche son fichier d&apos;aide dans le dossier du programme, à côté du jeu lui-même.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Tintrix looks for its help file in the program&apos;s folder, next to the game itself.</source>
-        <translation type="vanished">Tintrix cherche son fichier d&apos;aide dans le dossier du programme, à côté du jeu lui-même.</translation>
+        <source>Tintrix </source>
+        <translation>Tintrix </translation>
+    </message>
+    <message>
+        <source>TOURNAMENT RESUMED</source>
+        <translation>TOURNOI REPRIS</translation>
+    </message>
+    <message>
+        <source>LEVEL %1, SCORE %2</source>
+        <translation>NIVEAU %1, SCORE %2</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer version of Tintrix.</source>
+        <translation>il a été enregistré par une version plus récente de Tintrix.</translation>
+    </message>
+    <message>
+        <source>the file is not a saved tournament.</source>
+        <translation>le fichier n&apos;est pas un tournoi sauvegardé.</translation>
+    </message>
+    <message>
+        <source>it is a link.</source>
+        <translation>c&apos;est un lien.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>le fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>the file is damaged or cut short.</source>
+        <translation>le fichier est endommagé ou tronqué.</translation>
+    </message>
+    <message>
+        <source>Tintrix is already running. This window starts without the saved tournament and does not save its games.</source>
+        <translation>Tintrix est déjà lancé. Cette fenêtre démarre sans le tournoi sauvegardé et n&apos;enregistre pas ses parties.</translation>
+    </message>
+    <message>
+        <source>The tournament cannot be saved in %1: games in progress will not be kept.</source>
+        <translation>Le tournoi ne peut pas être enregistré dans %1 : les parties en cours ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>It was left as it is, and games will not be saved until it is gone.</source>
+        <translation>Il a été laissé tel quel, et aucune partie ne sera enregistrée tant qu&apos;il sera là.</translation>
+    </message>
+    <message>
+        <source>It was moved aside to %1.</source>
+        <translation>Il a été mis de côté sous %1.</translation>
+    </message>
+    <message>
+        <source>The saved tournament in %1 cannot be resumed: %2 %3</source>
+        <translation>Le tournoi sauvegardé dans %1 ne peut pas être repris : %2 %3</translation>
     </message>
 </context>
 <context>
@@ -276,6 +320,26 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 est un dossier : le fichier de meilleurs scores endommagé n&apos;a donc pas pu être conservé et n&apos;a pas été modifié. </translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file could not be kept and was left unchanged. </source>
+        <translation>%1 n&apos;est pas un fichier ordinaire : le fichier de meilleurs scores endommagé n&apos;a donc pas pu être conservé et n&apos;a pas été modifié. </translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the damaged high score file was kept as %2.</source>
+        <translation>%1 est un dossier : le fichier de meilleurs scores endommagé a donc été conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the damaged high score file was kept as %2.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire : le fichier de meilleurs scores endommagé a donc été conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game is saving its high scores. Yours will be saved as soon as it has finished.</source>
+        <translation>Une autre copie du jeu enregistre ses meilleurs scores. Les vôtres seront enregistrés dès qu&apos;elle aura terminé.</translation>
     </message>
 </context>
 <context>
@@ -354,99 +418,99 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="vanished">&amp;Fichier</translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="vanished">Nouvelle partie</translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="vanished">Terminer la partie</translation>
+        <translation>Terminer la partie</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="vanished">Meilleurs scores</translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">Quitter</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="vanished">&amp;Niveau</translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="vanished">&amp;Préférences</translation>
+        <translation>&amp;Préférences</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="vanished">Style</translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>Swirl</source>
-        <translation type="vanished">Tourbillon</translation>
+        <translation>Tourbillon</translation>
     </message>
     <message>
         <source>Stone</source>
-        <translation type="vanished">Pierre</translation>
+        <translation>Pierre</translation>
     </message>
     <message>
         <source>Ice</source>
-        <translation type="vanished">Glace</translation>
+        <translation>Glace</translation>
     </message>
     <message>
         <source>Cocktail</source>
-        <translation type="vanished">Cocktail</translation>
+        <translation>Cocktail</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="vanished">Sons</translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="vanished">Activé</translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="vanished">Désactivé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="vanished">Musique</translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Color Bar</source>
-        <translation type="vanished">Barre de couleurs</translation>
+        <translation>Barre de couleurs</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="vanished">Afficher</translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="vanished">Masquer</translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="vanished">&amp;Aide</translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Tintrix Help</source>
-        <translation type="vanished">Aide de Tintrix</translation>
+        <translation>Aide de Tintrix</translation>
     </message>
     <message>
         <source>About Tintrix</source>
-        <translation type="vanished">À propos de Tintrix</translation>
+        <translation>À propos de Tintrix</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Vider la rangée</translation>
+        <translation>Vider la rangée</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Répéter la rangée précédente</translation>
+        <translation>Répéter la rangée précédente</translation>
     </message>
 </context>
 <context>
@@ -633,155 +697,130 @@
     </message>
     <message>
         <source>Guess rows</source>
-        <translation type="vanished">Rangées d&apos;essai</translation>
+        <translation>Rangées d&apos;essai</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="vanished">Réponses</translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="vanished">Couleurs</translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Row commands</source>
-        <translation type="vanished">Commandes de rangée</translation>
+        <translation>Commandes de rangée</translation>
     </message>
     <message>
         <source>Tintrix board, no game running. Control+N starts a new game.</source>
-        <translation type="vanished">Plateau de Tintrix, aucune partie en cours. Ctrl+N commence une nouvelle partie.</translation>
+        <translation>Plateau de Tintrix, aucune partie en cours. Ctrl+N commence une nouvelle partie.</translation>
     </message>
     <message>
         <source>Checking row %1</source>
-        <translation type="vanished">Vérification de la rangée %1</translation>
+        <translation>Vérification de la rangée %1</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="vanished">Partie terminée</translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="vanished">Niveau %1</translation>
-    </message>
-    <message>
-        <source>Colour in hand: </source>
-        <translation type="vanished">Couleur en main&#xa0;: </translation>
+        <translation>Niveau %1</translation>
     </message>
     <message>
         <source>Colour in hand: %1</source>
-        <translation type="vanished">Couleur en main&#xa0;: %1</translation>
+        <translation>Couleur en main&#xa0;: %1</translation>
     </message>
     <message>
         <source>No colour in hand</source>
-        <translation type="vanished">Aucune couleur en main</translation>
+        <translation>Aucune couleur en main</translation>
     </message>
     <message>
         <source>%1 in hole %2.</source>
-        <translation type="vanished">%1 dans le trou %2.</translation>
+        <translation>%1 dans le trou %2.</translation>
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="vanished">Rangée %1&#xa0;: %2.</translation>
+        <translation>Rangée %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source> The feedback of row 1 is hidden.</source>
-        <translation type="vanished"> La réponse de la rangée 1 est masquée.</translation>
-    </message>
-    <message>
-        <source> The feedback of rows 1 to %1 is hidden.</source>
-        <translation type="vanished"> Les réponses des rangées 1 à %1 sont masquées.</translation>
+        <translation> La réponse de la rangée 1 est masquée.</translation>
     </message>
     <message>
         <source> Solved! Level %1 won, score %2.</source>
-        <translation type="vanished"> Résolu&#xa0;! Niveau %1 gagné, score %2.</translation>
+        <translation> Résolu&#xa0;! Niveau %1 gagné, score %2.</translation>
     </message>
     <message>
         <source> Solved! All 36 levels won, score %1.</source>
-        <translation type="vanished"> Résolu&#xa0;! Les 36 niveaux sont gagnés, score %1.</translation>
+        <translation> Résolu&#xa0;! Les 36 niveaux sont gagnés, score %1.</translation>
     </message>
     <message>
         <source> No rows left: the level is lost. The secret was %1.</source>
-        <translation type="vanished"> Plus aucune rangée&#xa0;: le niveau est perdu. La combinaison secrète était %1.</translation>
-    </message>
-    <message>
-        <source>Row %1, hole %2, </source>
-        <translation type="vanished">Rangée %1, trou %2, </translation>
+        <translation> Plus aucune rangée&#xa0;: le niveau est perdu. La combinaison secrète était %1.</translation>
     </message>
     <message>
         <source>Row %1, hole %2, %3</source>
-        <translation type="vanished">Rangée %1, trou %2, %3</translation>
-    </message>
-    <message>
-        <source>Row %1, feedback %2, </source>
-        <translation type="vanished">Rangée %1, réponse %2, </translation>
+        <translation>Rangée %1, trou %2, %3</translation>
     </message>
     <message>
         <source>Row %1, feedback %2, %3</source>
-        <translation type="vanished">Rangée %1, réponse %2, %3</translation>
-    </message>
-    <message>
-        <source>Colour %1, </source>
-        <translation type="vanished">Couleur %1, </translation>
+        <translation>Rangée %1, réponse %2, %3</translation>
     </message>
     <message>
         <source>Colour %1, %2</source>
-        <translation type="vanished">Couleur %1, %2</translation>
+        <translation>Couleur %1, %2</translation>
     </message>
     <message>
         <source>not in play</source>
-        <translation type="vanished">hors jeu</translation>
+        <translation>hors jeu</translation>
     </message>
     <message>
         <source>Clear Row</source>
-        <translation type="vanished">Vider la rangée</translation>
+        <translation>Vider la rangée</translation>
     </message>
     <message>
         <source>Takes back every peg of the current row</source>
-        <translation type="vanished">Retire tous les pions de la rangée en cours</translation>
+        <translation>Retire tous les pions de la rangée en cours</translation>
     </message>
     <message>
         <source>Redo Last Row</source>
-        <translation type="vanished">Répéter la rangée précédente</translation>
+        <translation>Répéter la rangée précédente</translation>
     </message>
     <message>
         <source>Copies the row above into the current row</source>
-        <translation type="vanished">Copie la rangée du dessus dans la rangée en cours</translation>
-    </message>
-    <message>
-        <source>Check row %1: </source>
-        <translation type="vanished">Vérifier la rangée %1&#xa0;: </translation>
+        <translation>Copie la rangée du dessus dans la rangée en cours</translation>
     </message>
     <message>
         <source>Check row %1: %2</source>
-        <translation type="vanished">Vérifier la rangée %1&#xa0;: %2</translation>
+        <translation>Vérifier la rangée %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Scores the current row</source>
-        <translation type="vanished">Évalue la rangée en cours</translation>
-    </message>
-    <message>
-        <source>Peg %1, </source>
-        <translation type="vanished">Pion %1, </translation>
+        <translation>Évalue la rangée en cours</translation>
     </message>
     <message>
         <source>Peg %1, %2</source>
-        <translation type="vanished">Pion %1, %2</translation>
+        <translation>Pion %1, %2</translation>
     </message>
     <message>
         <source>Not used</source>
-        <translation type="vanished">Non utilisé</translation>
-    </message>
-    <message>
-        <source>Correct combination: </source>
-        <translation type="vanished">Combinaison correcte&#xa0;: </translation>
+        <translation>Non utilisé</translation>
     </message>
     <message>
         <source>Correct combination: %1</source>
-        <translation type="vanished">Combinaison correcte&#xa0;: %1</translation>
+        <translation>Combinaison correcte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="vanished">Rubriques d&apos;aide</translation>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message numerus="yes">
+        <source> The feedback of rows 1 to %n is hidden.</source>
+        <translation>
+            <numerusform> La réponse de la rangée %n est masquée.</numerusform>
+            <numerusform> Les réponses des rangées 1 à %n sont masquées.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,14 @@ e2e_program_copy() {
         [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
         cp "$1/$f" "$program/"
     done
+    # The other languages: their help pages and translations.
+    for lang in de fr es; do
+        for f in "tintrix_$lang.hlp" "translations/tintrix_$lang.qm"; do
+            [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
+            mkdir -p "$program/$(dirname "$f")"
+            cp "$1/$f" "$program/$f"
+        done
+    done
 }
 
 # e2e_need <command>...: fails unless every tool named is there.

@@ -9,7 +9,8 @@
 # secret it heard, wins, gives up on level 2, enters a name for the high score table and
 # leaves. The first run's timers go at twice the speed (TINTRIX_TEST_TIME_SCALE); the second
 # keeps the real ones, which Orca needs to speak a running check. Every step waits for what
-# Orca says. Orca's log and the spoken lines of the second run are kept in the artefact folder.
+# Orca says. A third run, in German, plays one row and hears German words (german_row). Orca's
+# log and the spoken lines of the second and the German run are kept in the artefact folder.
 #
 # usage: orca.sh <program folder (build/bin)> <artefact folder>
 set -euo pipefail
@@ -233,5 +234,45 @@ e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
 
 spoken "$run_start" >"$E2E_ART/spoken-level.txt"
 e2e_log "spoken lines of the played game: $E2E_ART/spoken-level.txt"
+
+# --- In German: one row ---------------------------------------------------------------------
+# The game started as a German desktop starts it (the scripts pin LC_ALL=C.UTF-8, so it is
+# lifted here) says German words: the board at rest, the level banner, each placed peg, the
+# check button's row and the feedback. The words are written out here, as a German player
+# hears them, for the same secret as above.
+german_row() {
+    local de_peg=([1]="rosa Stift" [2]="blauer Stift" [3]="lila Stift" [4]="grüner Stift" [5]="oranger Stift" [6]="hellblauer Stift")
+    local de_colour=([1]="rosa" [2]="blau" [3]="lila" [4]="grün" [5]="orange" [6]="hellblau")
+    local german_start j key
+    german_start=$(log_mark)
+    mark=$german_start
+    e2e_start_game "$E2E_TMP/elsewhere" env -u LC_ALL LANGUAGE=de LANG=de_DE.UTF-8 TINTRIX_TEST_TIME_SCALE=0.5 "$program/tintrix"
+    board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the German board window did not appear"
+    e2e_activate "$board"
+    expect 'Tintrix-Spielbrett, kein Spiel läuft'
+    settle
+    press ctrl+n
+    expect 'LEVEL 1'
+    e2e_wait_gone '^ $' 15 || e2e_fail "the German level banner stayed"
+    expect 'Reihe 1, Loch 1, leer'
+    said_times "4 LÖCHER, 6 FARBEN, OHNE DOPPELTE" 1
+    # The secret's colours, each one hole on: four grey pegs, in German.
+    local then=("Reihe 1, Loch 2, leer" "Reihe 1, Loch 3, leer" "Reihe 1, Loch 4, leer"
+        "Reihe 1 prüfen: ${de_colour[${secret[1]}]}, ${de_colour[${secret[2]}]}, ${de_colour[${secret[3]}]}, ${de_colour[${secret[0]}]}")
+    for j in 0 1 2 3; do
+        key="${secret[(j + 1) % 4]}"
+        press "$key"
+        expect "${de_peg[$key]} in Loch $((j + 1))\. ${then[j]}"
+    done
+    settle
+    press Return
+    expect 'Reihe 1: kein schwarzer, vier graue\. Reihe 2, Loch 1, leer'
+    # Nothing of it in English.
+    spoken "$german_start" | grep -Eq 'Row [0-9]|peg in hole|black|grey' && e2e_fail "English words in the German game"
+    spoken "$german_start" >"$E2E_ART/spoken-german.txt"
+    e2e_stop "$GAME_PID"
+}
+german_row
+
 cp "$ORCA_LOG" "$E2E_ART/orca-debug.log"
 e2e_log "PASS"

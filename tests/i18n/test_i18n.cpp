@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the player's language: complete and sound translation files, the language the
-// desktop asks for, spoken words that agree with their counts, and the windows outside the
-// board with every text translated and none clipped.
+// desktop asks for, spoken words that agree with their counts, and every window, the board and
+// what it opens included, with every text translated and none clipped.
+#include "BoardFixture.h"
 #include "Describe.h"
 #include "HelpWindow.h"
 #include "HighScoreBook.h"
@@ -10,9 +11,12 @@
 #include "LevelCatalogue.h"
 #include "LevelFrm.h"
 #include "ScoreTestFolders.h"
+#include "SavedGame.h"
+#include "Score.h"
 #include "Spoken.h"
 #include "TestSupport.h"
 #include "Zoom.h"
+#include "TournamentKeeper.h"
 #include "Translations.h"
 #include "frmAbout.h"
 #include "frmSplash.h"
@@ -22,9 +26,12 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
@@ -101,7 +108,13 @@ public:
     QString translate(const char* context, const char* source, const char*, int) const override
     {
         const QString text = QString::fromUtf8(source);
-        return m_known.contains(QString::fromUtf8(context) + '\x04' + text) ? QChar(0x27EA) + text + QChar(0x27EB) : QString();
+        if (!m_known.contains(QString::fromUtf8(context) + '\x04' + text))
+            return {};
+        // What fills a placeholder stands outside the marks: a word put into a translated
+        // sentence is judged by itself.
+        static const QRegularExpression placeholder("(%(?:n|L?\\d+))");
+        QString marked = QChar(0x27EA) + text + QChar(0x27EB);
+        return marked.replace(placeholder, QChar(0x27EB) + QString("\\1") + QChar(0x27EA));
     }
 
 private:
@@ -110,7 +123,7 @@ private:
 
 // Texts no language changes: the program's name and version, numbers, the players' names
 // and the paths of files.
-const QStringList kUntranslated{"Tintrix", "V1.2", "ANNA", "BÄR", "WWWWWWWWWWWW", "ZOË", "LÉO"};
+const QStringList kUntranslated{"Tintrix", "V1.2", "ANNA", "BÄR", "WWWWWWWWWWWW", "ZOË", "LÉO", "TESTER"};
 
 /** The part of a text that is neither marked as translated nor exempt; empty when all is. */
 QString Untranslated(QString text)
@@ -131,6 +144,15 @@ QList<QPair<QString, QString>> WindowTexts(QWidget* window)
             texts.append({w->objectName() + ' ' + what, text});
     };
     add(window, "title", window->windowTitle());
+    // The menus of the board, the level menu that is never shown included, and the texts of
+    // its keyboard commands.
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        add(menu, "menu", menu->title());
+        for (QAction* action : menu->actions())
+            add(menu, "menu item", action->text());
+    }
+    for (QAction* action : window->actions())
+        add(window, "command " + action->objectName(), action->text());
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* w : widgets) {
@@ -149,6 +171,8 @@ QList<QPair<QString, QString>> WindowTexts(QWidget* window)
         if (auto* list = qobject_cast<QListWidget*>(w))
             for (int i = 0; i < list->count(); ++i)
                 add(w, "item", list->item(i)->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            add(w, "title", group->title());
     }
     return texts;
 }
@@ -175,6 +199,9 @@ QStringList Clipped(QWidget* window)
         if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
             if (button->sizeHint().width() > button->width())
                 clipped << QString("button '%1' needs %2, has %3").arg(button->text()).arg(button->sizeHint().width()).arg(button->width());
+        if (auto* group = qobject_cast<QGroupBox*>(w); group && !group->title().isEmpty())
+            if (QFontMetrics(group->font()).horizontalAdvance(group->title()) > group->contentsRect().width())
+                clipped << QString("group '%1'").arg(group->title());
         if (auto* list = qobject_cast<QListWidget*>(w))
             for (int i = 0; i < list->count(); ++i)
                 if (list->visualItemRect(list->item(i)).width() < QFontMetrics(list->font()).horizontalAdvance(list->item(i)->text())
@@ -210,13 +237,10 @@ void LookAtBanner(const Look& look, const QString& name, const QString& line1, c
 void VisitWindows(const Look& look)
 {
     auto board = [](const char* text) { return QCoreApplication::translate("Board", text); };
-    const LevelSpec& level19 = *FetchLevel(CatalogueRowForLevel(19));
-    LookAtBanner(look, "banner-level19", board("LEVEL %1").arg(19), board(level19.LevelDescription.data()));
+    // Every level's description; the board raises levels 1, 19 and 36 itself (VisitBoard).
     for (const LevelSpec& spec : kLevelCatalogue)
         LookAtBanner(look, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
                      board(spec.LevelDescription.data()));
-    LookAtBanner(look, "banner-game-over", board("SORRY!"), board("GAME OVER"));
-    LookAtBanner(look, "banner-congratulations", board("CONGRATULATIONS!"), board("ALL 36 LEVELS SOLVED"));
     {
         frmSplash splash;
         splash.show();
@@ -269,13 +293,114 @@ void VisitWindows(const Look& look)
         });
         book.RecordHighScore(500, 3, nullptr);
     }
+}
+
+/** The score of a tournament whose first `won` levels were each won on their first row. */
+std::int32_t FirstRowScore(int won)
+{
+    std::int32_t score = 0;
+    for (int level = 1; level <= won; ++level)
+        score = ScoreAfterWin(score, level, FetchLevel(CatalogueRowForLevel(level))->RowLimit, 1);
+    return score;
+}
+
+void WriteSave(const QString& folder, const SavedGame& saved)
+{
+    QFile file(folder + "/tournament.sav");
+    const QByteArray bytes = QByteArray::fromStdString(EncodeSavedGame(saved));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+/** The board as a player meets it, at the given size: the notices about a kept tournament,
+ *  level 1 with a checked row, the help, the exit question, a game given up on level 19 after
+ *  its tournament was resumed (resumed banner, level banner, covered feedback, game over,
+ *  reveal, name prompt, high scores) and the last level won. Every window the board opens is
+ *  looked at while it shows; firstTopic is the help window's first topic. */
+void VisitBoard(const Look& look, int zoomSteps, QString& firstTopic)
+{
+    ClearSettings();
+    QTemporaryDir data;
+    BoardFixture fx;
+    QStringList names; // what the next windows are called in the screenshots, in order
+    fx.log.onOpen = [&](QWidget* w) {
+        look(names.isEmpty() ? QString() : names.takeFirst(), w);
+        return false;
+    };
+    for (int i = 0; i < zoomSteps; ++i)
+        fx.act("ZoomIn")->trigger();
+    QTest::qWait(50);
     {
-        QPointer<HelpWindow> help;
-        ShowHelp(help, LocalizedFile(kProgramFolder, "tintrix.hlp"), nullptr);
-        QVERIFY(help && help->hasTopics());
-        look("help", help);
-        help->close();
+        // A kept tournament that is a folder, and a folder that cannot be made.
+        QDir().mkpath(data.filePath("refused/tournament.sav"));
+        names = QStringList{"notice-tournament-refused"};
+        TournamentKeeper refused(fx.f(), *fx.program.scores, data.filePath("refused"));
+        QVERIFY(!refused.Resume());
+        TournamentKeeper nowhere(fx.f(), *fx.program.scores, UncreatableFolder(data.path()));
+        QVERIFY(!nowhere.Resume());
+        // A second keeper of the same folder finds it taken.
+        TournamentKeeper second(fx.f(), *fx.program.scores, data.filePath("refused"));
+        QVERIFY(!second.Resume());
+        fx.settle();
     }
+    look("board-idle", &fx.f());
+
+    names = QStringList{"banner-level1"};
+    fx.newGame();
+    fx.missRow();
+    look(QString(), &fx.f()); // the row's feedback is said with the hole the focus moves to
+    fx.place(1, 2);
+    look("board-level1", &fx.f());
+
+    fx.act("help")->trigger();
+    auto* help = fx.f().findChild<HelpWindow*>();
+    if (!help)
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible())
+                help = h;
+    QVERIFY(help && help->hasTopics());
+    look("help", help);
+    auto* topics = help->findChild<QListWidget*>("helpTopics");
+    QVERIFY(topics && topics->count() > 0);
+    firstTopic = topics->item(0)->text();
+    help->close();
+
+    names = QStringList{"exit-question"};
+    fx.act("ExitGame")->trigger();
+    fx.settle();
+    fx.act("EndGame")->trigger();
+    fx.settle();
+
+    // Resumed between levels 18 and 19: level 19 opens, its older feedback covered after
+    // three rows, then the game is given up.
+    QDir().mkpath(data.filePath("level18"));
+    WriteSave(data.filePath("level18"), SavedGame{SavedStage::Between, 18, FirstRowScore(18), 0, {}, {}, {}});
+    {
+        names = QStringList{"banner-tournament-resumed", "banner-level19"};
+        TournamentKeeper keeper(fx.f(), *fx.program.scores, data.filePath("level18"));
+        QVERIFY(keeper.Resume());
+        fx.settle();
+        fx.missRow();
+        fx.missRow();
+        fx.missRow();
+        look(QString(), &fx.f()); // with the older rows' feedback covered
+        fx.place(0, 3);
+        look("board-level19", &fx.f());
+        names = QStringList{"banner-game-over", "reveal", QString(), "high-scores-after-game"};
+        fx.act("EndGame")->trigger();
+        fx.settle();
+    }
+    // The last level won.
+    QDir().mkpath(data.filePath("level35"));
+    WriteSave(data.filePath("level35"), SavedGame{SavedStage::Between, 35, FirstRowScore(35), 0, {}, {}, {}});
+    {
+        names = QStringList{QString(), QString(), "banner-congratulations"};
+        TournamentKeeper keeper(fx.f(), *fx.program.scores, data.filePath("level35"));
+        QVERIFY(keeper.Resume());
+        fx.settle();
+        fx.win();
+        fx.settle();
+    }
+    QVERIFY(fx.s().Score > FirstRowScore(35));
 }
 
 void SaveScreenshot(const QString& language, const QString& name, QWidget* window)
@@ -436,7 +561,7 @@ private slots:
         QCoreApplication::installTranslator(&pseudo);
         QStringList untranslated, helpWindow;
         int seen = 0;
-        VisitWindows([&](const QString& name, QWidget* window) {
+        const Look lookAt = [&](const QString& name, QWidget* window) {
             const bool help = qobject_cast<HelpWindow*>(window);
             for (const auto& [where, text] : WindowTexts(window)) {
                 // The help window's topics and pages come from the help file of the language.
@@ -447,9 +572,14 @@ private slots:
                     (help ? helpWindow : untranslated) << QString("%1: %2: '%3'").arg(window->objectName(), where, rest);
             }
             SaveScreenshot("pseudo", name, window);
-        });
+        };
+        VisitWindows(lookAt);
+        QString firstTopic;
+        VisitBoard(lookAt, 0, firstTopic);
         QCoreApplication::removeTranslator(&pseudo);
-        QVERIFY(seen > 50);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(seen > 500);
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
         QVERIFY2(helpWindow.isEmpty(), qPrintable(helpWindow.join('\n')));
     }
@@ -471,14 +601,26 @@ private slots:
         QVERIFY(!InstallTranslations(kTranslations, {language}).isEmpty());
         SetBoardZoom(zoom);
         QStringList clipped;
-        VisitWindows([&](const QString& name, QWidget* window) {
+        const Look lookAt = [&](const QString& name, QWidget* window) {
             for (const QString& c : Clipped(window))
                 clipped << window->objectName() + ": " + c;
             if (zoom == 1.0)
                 SaveScreenshot(language, name, window);
-        });
+        };
+        VisitWindows(lookAt);
+        QString firstTopic;
+        VisitBoard(lookAt, int(std::lround((zoom - 1.0) / kZoomStep)), firstTopic);
         SetBoardZoom(1.0);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+        // The board's help opens the page of the language.
+        QFile page(kProgramFolder + "/tintrix_" + language + ".hlp");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        static const QRegularExpression comment("<!--.*?-->", QRegularExpression::DotMatchesEverythingOption);
+        const QString html = QString::fromUtf8(page.readAll()).remove(comment);
+        const QString heading = QRegularExpression("<h2>(.*?)</h2>").match(html).captured(1);
+        QCOMPARE(firstTopic, QTextDocumentFragment::fromHtml(heading).toPlainText());
     }
 
     // The translated help pages have the English page's topics in its order, each titled in

@@ -36,7 +36,8 @@ ProgramFolder::ProgramFolder()
 {
     // Media only: never a high score file from another run.
     const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
-    for (const char* file : {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp"}) {
+    for (const char* file : {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp", "tintrix_de.hlp",
+                             "tintrix_fr.hlp", "tintrix_es.hlp"}) {
         const QString name = QLatin1String(file);
         if (built.exists(name))
             QFile::copy(built.filePath(name), QDir(m_dir.path()).filePath(name));
