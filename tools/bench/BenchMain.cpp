@@ -4,7 +4,9 @@
 // temporary program folder (so no score file lands in the build), and driven through the
 // board's own handlers. Figures are printed as "key value" lines, times in milliseconds.
 //
-//   tintrix_bench memory [levels] [timescale]  a scripted tournament with music on; peak RSS
+//   tintrix_bench memory [levels] [timescale] [size]
+//                                              a scripted tournament with music on, the board
+//                                              at the given size (1 to 3); peak RSS
 //   tintrix_bench pegs [checks]                six-peg checks: peg intervals, input latency
 //   tintrix_bench openlevel [times]            OpenLevel of the largest level
 #include "Form1.h"
@@ -179,8 +181,13 @@ void setMusic(Form1& board, bool on)
 // ---------------------------------------------------------------------------------------------
 // Peak memory of a tournament with music
 
-int runMemory(int levels, double timeScale)
+int runMemory(int levels, double timeScale, double size)
 {
+    // The board's size as the player leaves it with Ctrl++, read when the board is made.
+    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+    settings.setValue(QStringLiteral("preferences/BoardSize"), QString::number(size));
+    settings.sync();
+
     ModalAnswerer answerer;
     Game game(timeScale, timeScale);
     setMusic(*game.board, true);
@@ -309,13 +316,13 @@ int main(int argc, char* argv[])
     auto number = [&](int index, double fallback) { return argc > index ? std::atof(argv[index]) : fallback; };
     int status = 2;
     if (mode == u"memory")
-        status = runMemory(int(number(2, 36)), number(3, 0.1));
+        status = runMemory(int(number(2, 36)), number(3, 0.1), number(4, 1.0));
     else if (mode == u"pegs")
         status = runPegs(int(number(2, 3)));
     else if (mode == u"openlevel")
         status = runOpenLevel(int(number(2, 5)));
     else
-        std::fprintf(stderr, "usage: tintrix_bench memory [levels] [timescale] | pegs [checks] | openlevel [times]\n");
+        std::fprintf(stderr, "usage: tintrix_bench memory [levels] [timescale] [size] | pegs [checks] | openlevel [times]\n");
     std::fflush(stdout);
     return status;
 }
