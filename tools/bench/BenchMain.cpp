@@ -14,7 +14,7 @@
 #include "Masterfrm.h"
 #include "PegClock.h"
 #include "Startup.h"
-#include "SystemAudio.h"
+#include "SoundModule.h"
 #include "GameSound.h"
 #include "TimeScale.h"
 
@@ -46,7 +46,7 @@ namespace tintrix::bench {
 
 namespace {
 
-const char* const kMedia[] = {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp"};
+const char* const kMedia[] = {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp", kSoundModuleName};
 
 void print(const char* key, double value) { std::printf("%s %.3f\n", key, value); }
 
@@ -119,7 +119,7 @@ public:
         m_program.emplace(Main(
             m_folder.path(),
             [this] {
-                auto clock = std::make_unique<PegClock>(CreateSystemAudio(EffectFiles(m_folder.path())));
+                auto clock = std::make_unique<PegClock>(CreateGameAudio(m_folder.path()));
                 m_audio = clock.get();
                 return clock;
             },
