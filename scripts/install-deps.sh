@@ -27,6 +27,8 @@ packages=(
   clang libclang-rt-14-dev
   # the screen reader test: Orca on its own session bus with the AT-SPI registry
   orca at-spi2-core dbus dbus-x11 python3-pyatspi
+  # the game on Wayland: a headless Weston and Qt's Wayland platform plugin
+  weston qt6-wayland
 )
 
 missing=()

@@ -58,7 +58,7 @@ e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 e2e_program_copy() {
     program="$E2E_TMP/program"
     mkdir -p "$program" "$E2E_TMP/elsewhere"
-    for f in tintrix Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
+    for f in tintrix tintrix-sound.so Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
         [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
         cp "$1/$f" "$program/"
     done

@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -82,26 +81,29 @@ public:
     }
 
 private:
+    // Every visible window of those kinds is answered, whichever of them Qt counts as the
+    // active modal one at that moment; each closes when answered.
     void answer()
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last || !modal->isVisible())
-            return;
-        if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
-            prompt->setTextValue(QStringLiteral("Bench"));
-            prompt->accept();
-        } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
-            reveal->Command1->click();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->accept();
-        } else {
-            return; // the banner and the splash close themselves
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows) {
+            if (!window->isVisible())
+                continue;
+            if (auto* prompt = qobject_cast<QInputDialog*>(window)) {
+                prompt->setTextValue(QStringLiteral("Bench"));
+                prompt->accept();
+            } else if (auto* reveal = qobject_cast<Masterfrm*>(window)) {
+                reveal->Command1->click();
+            } else if (auto* box = qobject_cast<QMessageBox*>(window)) {
+                box->accept();
+            } else {
+                continue; // the board, and the banner and the splash, which close themselves
+            }
+            return; // one per tick: an answer may close or open others
         }
-        m_last = modal;
     }
 
     QTimer m_timer;
-    QPointer<QWidget> m_last;
 };
 
 /** The program's start-up, run by the program's own start-up sequence in a program folder of
