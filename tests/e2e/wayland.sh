@@ -126,8 +126,6 @@ def pressable(root, pattern, role=pyatspi.ROLE_PUSH_BUTTON):
 
 
 app = until("the game on the accessibility bus", application)
-time.sleep(3)
-log("windows: " + ", ".join(f"{c.getRoleName()} '{c.name}'" for c in app if c is not None))
 board = until("the board window", lambda: find(app, r"^Tintrix ?$", pyatspi.ROLE_FRAME))
 log(f"board window: '{board.name}'")
 
