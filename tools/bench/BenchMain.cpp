@@ -82,7 +82,9 @@ public:
 
 private:
     // Every visible window of those kinds is answered, whichever of them Qt counts as the
-    // active modal one at that moment; each closes when answered.
+    // active modal one at that moment. The answer is queued: what it sets off (the reveal
+    // window's OK leads to the name prompt) may open a modal window of its own, and a timer
+    // does not fire again while its slot waits in that window's loop.
     void answer()
     {
         const QWidgetList windows = QApplication::topLevelWidgets();
@@ -91,11 +93,11 @@ private:
                 continue;
             if (auto* prompt = qobject_cast<QInputDialog*>(window)) {
                 prompt->setTextValue(QStringLiteral("Bench"));
-                prompt->accept();
+                QMetaObject::invokeMethod(prompt, &QDialog::accept, Qt::QueuedConnection);
             } else if (auto* reveal = qobject_cast<Masterfrm*>(window)) {
-                reveal->Command1->click();
+                QMetaObject::invokeMethod(reveal->Command1, &QAbstractButton::click, Qt::QueuedConnection);
             } else if (auto* box = qobject_cast<QMessageBox*>(window)) {
-                box->accept();
+                QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
             } else {
                 continue; // the board, and the banner and the splash, which close themselves
             }
