@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config
-  # Qt 6 widgets, multimedia and their platform plugins (xcb and offscreen)
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+  # Qt 6 widgets and their platform plugins (xcb and offscreen)
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgl-dev
-  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
-  libfluidsynth-dev timgm6mb-soundfont libasound2-dev
+  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors;
+  # the effects go to the sound server through PulseAudio's client library
+  libfluidsynth-dev timgm6mb-soundfont libasound2-dev libpulse-dev
   # a private sound server with a null sink for the benchmarks (music plays, silently)
   pulseaudio pulseaudio-utils
   # the benchmarks' start-up watcher: X11 and DAMAGE headers

@@ -47,7 +47,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || e2e_fail "Version is '$(field Version)', the project's is $version"
 # Each dependency as a list of alternatives, one a line, without versions.
 depends="$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/ //g')"
-for need in libqt6widgets6 libqt6multimedia6 libfluidsynth3 libc6 \
+for need in libqt6widgets6 libfluidsynth3 libpulse0 libc6 \
     'timgm6mb-soundfont|fluid-soundfont-gm' fonts-liberation2 fonts-dejavu-core; do
     grep -qx -- "$need" <<<"$depends" || e2e_fail "Depends lacks $need: $(field Depends)"
 done
@@ -57,7 +57,7 @@ done
 # --- File list -----------------------------------------------------------------------------
 dpkg-deb -c "$deb" >"$E2E_ART/contents.txt"
 files="$(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$E2E_ART/contents.txt" | LC_ALL=C sort)"
-expected="$(printf '%s\n' usr/games/tintrix usr/lib/tintrix/tintrix usr/share/man/man6/tintrix.6.gz \
+expected="$(printf '%s\n' usr/games/tintrix usr/lib/tintrix/{tintrix,tintrix-sound.so} usr/share/man/man6/tintrix.6.gz \
     usr/share/doc/tintrix/{changelog.gz,copyright} usr/share/applications/org.example.tintrix.desktop \
     usr/share/metainfo/org.example.tintrix.metainfo.xml usr/share/icons/hicolor/scalable/apps/tintrix.svg \
     usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/tintrix.png \
@@ -69,7 +69,7 @@ expected="$(printf '%s\n' usr/games/tintrix usr/lib/tintrix/tintrix usr/share/ma
 tree="$E2E_TMP/tree"
 dpkg-deb -x "$deb" "$tree"
 for f in "$tree"/usr/lib/tintrix/*; do
-    [ "$(basename "$f")" = tintrix ] && continue
+    case "$(basename "$f")" in tintrix | tintrix-sound.so) continue ;; esac
     [ -L "$f" ] && [ -f "$f" ] || e2e_fail "${f#"$tree"/} is not a link to a file in the package"
 done
 [ "$(zcat "$tree/usr/share/doc/tintrix/changelog.gz" | sed -n '1s/^tintrix (\([^)]*\)).*/\1/p')" = "$version" ] ||
