@@ -13,8 +13,9 @@
 
 namespace tintrix {
 
-/** The file name of the sound module in the program's folder. */
-inline constexpr char kSoundModuleName[] = "tintrix-sound.so";
+/** Where the sound module lies, relative to the program's folder. It has a folder of its own
+ *  so that an installed copy below /usr/lib is no library for the system's loader cache. */
+inline constexpr char kSoundModuleName[] = "sound/tintrix-sound.so";
 
 /** The symbol the module exports: it makes the sound system for the given effect files. The
  *  number follows the AudioBackend interface; a module built against another one is not used. */

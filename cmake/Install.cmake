@@ -3,7 +3,7 @@
 #   <prefix>/bin/tintrix                       a launcher for the PATH; /usr/games/tintrix when
 #                                              the prefix is /usr, where Debian keeps games
 #   <prefix>/lib/tintrix/                      the program's folder: the executable, its sound
-#                                              module tintrix-sound.so, and links
+#                                              module sound/tintrix-sound.so, and links
 #                                              to the files it reads beside itself
 #   <prefix>/share/tintrix/                    those files: sounds, music and help
 #   <prefix>/share/applications/org.example.tintrix.desktop
@@ -29,7 +29,7 @@ set(_staging "${CMAKE_BINARY_DIR}/install-staging")
 # a relative link into the data folder, where architecture-independent files belong.
 install(TARGETS tintrix RUNTIME DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
 # The sound module, opened by the program from its own folder when it first needs a sound.
-install(TARGETS tintrix_sound LIBRARY DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
+install(TARGETS tintrix_sound LIBRARY DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}/sound")
 set(_media Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp)
 file(RELATIVE_PATH _program_to_data "/prefix/${TINTRIX_INSTALL_PROGRAMDIR}" "/prefix/${TINTRIX_INSTALL_DATADIR}")
 file(MAKE_DIRECTORY "${_staging}/links")

@@ -156,6 +156,7 @@ private slots:
         ProgramFolder folder;
         const QString modulePath = QDir(folder.path()).filePath(kSoundModuleName);
         const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+        QVERIFY(QDir(folder.path()).mkpath(QFileInfo(modulePath).path()));
         if (module == "built")
             QVERIFY(QFile::copy(built.filePath(kSoundModuleName), modulePath));
         if (module == "junk") {

@@ -116,6 +116,7 @@ public:
     Game(double startScale, double boardScale)
     {
         const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+        QDir(m_folder.path()).mkpath(QStringLiteral("sound"));
         for (const char* name : kMedia)
             QFile::copy(built.filePath(QLatin1String(name)), QDir(m_folder.path()).filePath(QLatin1String(name)));
 
