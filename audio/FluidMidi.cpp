@@ -213,6 +213,10 @@ bool FluidMidi::ensureSynth()
     fluid_settings_setnum(s, "synth.sample-rate", m_options.sampleRate);
     fluid_settings_setint(s, "audio.period-size", m_options.sampleRate * 192 / 1000);
     fluid_settings_setint(s, "audio.periods", 2);
+    // The synthesizer works in floating point; handing the server floats spares converting
+    // (and dithering) to 16 bits here, and the server, which resamples in floating point
+    // anyway, converting back.
+    fluid_settings_setstr(s, "audio.sample-format", "float");
     fluid_settings_setint(s, "synth.reverb.active", 1);
     fluid_settings_setint(s, "synth.chorus.active", 0);
     fluid_settings_setint(s, "synth.polyphony", 64);
