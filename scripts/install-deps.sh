@@ -12,8 +12,9 @@ packages=(
   # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors;
   # the effects go to the sound server through PulseAudio's client library
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev libpulse-dev
-  # a private sound server with a null sink for the benchmarks (music plays, silently)
-  pulseaudio pulseaudio-utils
+  # a private sound server with a null sink for the benchmarks (music plays, silently), and
+  # sox to compare recordings of the music (scripts/record-music.sh)
+  pulseaudio pulseaudio-utils sox
   # the benchmarks' start-up watcher: X11 and DAMAGE headers
   libx11-dev libxdamage-dev
   # fonts: metric-compatible stand-ins for Arial, Times New Roman and MS Sans Serif
