@@ -38,7 +38,9 @@ trap 'st=$?; e2e_stop "$GAME_PID"; GAME_STATUS=${GAME_STATUS:-stopped}; e2e_stop
 skip() { echo "SKIP: $*" >&2; exit 77; }
 command -v weston >/dev/null || skip "weston is not installed (scripts/install-deps.sh installs it)"
 socket=tintrix-wayland
-weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --width=1280 --height=1024 \
+# Drawn with pixman, and --debug lets weston-screenshooter take the pictures kept in the
+# artefact folder.
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --width=1280 --height=1024 --use-pixman --debug \
     >"$E2E_TMP/weston.log" 2>&1 &
 WESTON_PID=$!
 weston_up() { [ -S "$XDG_RUNTIME_DIR/$socket" ] || ! kill -0 "$WESTON_PID" 2>/dev/null; }
@@ -64,8 +66,10 @@ e2e_until 30 wayland_client || e2e_fail "the game did not load Qt's Wayland plat
 ! grep -q 'libqxcb' "/proc/$GAME_PID/maps" || e2e_fail "the game runs on X"
 e2e_log "the game is a Wayland client"
 
-"$py" - "$GAME_PID" "$E2E_ART/accessible-board.txt" <<'PY' || e2e_fail "the row could not be played (see accessible-board.txt)"
+"$py" - "$GAME_PID" "$E2E_ART/accessible-board.txt" "$E2E_ART" "$socket" <<'PY' || e2e_fail "the row could not be played (see accessible-board.txt)"
+import os
 import re
+import subprocess
 import sys
 import time
 
@@ -110,6 +114,18 @@ def find(root, pattern, role=None):
     rx = re.compile(pattern)
     return pyatspi.findDescendant(root, lambda a: a is not None and rx.search(a.name or "") is not None
                                   and (role is None or a.getRole() == role), True)
+
+
+def screenshot(name):
+    """The compositor's picture of the screen, kept as <name>.png when it can be taken."""
+    before = set(os.listdir(sys.argv[3]))
+    try:
+        subprocess.run(["weston-screenshooter"], cwd=sys.argv[3], stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=10, env=dict(os.environ, WAYLAND_DISPLAY=sys.argv[4]))
+    except (OSError, subprocess.TimeoutExpired):
+        return
+    for new in set(os.listdir(sys.argv[3])) - before:
+        os.rename(os.path.join(sys.argv[3], new), os.path.join(sys.argv[3], name + ".png"))
 
 
 def press(accessible):
@@ -158,6 +174,7 @@ if any(k not in order for k in kinds) or kinds != sorted(kinds, key=order.get):
     log(f"FAIL: feedback out of order or unknown: {kinds}")
     sys.exit(1)
 log(f"feedback pegs: {sum(k != 'empty' for k in kinds)}")
+screenshot("row-checked")
 
 # The question is modal: the game answers the press only once it has closed, so the call
 # is let go after its short time-out and the question is answered.
