@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound system as a module the program opens only when the game first needs a sound, so
-// that its libraries (FluidSynth and all it brings, PulseAudio's client) are neither loaded nor
+// that its libraries (Qt Multimedia, FluidSynth and all they bring) are neither loaded nor
 // relocated before the first window is on screen.
 #pragma once
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real sound system: the PulseAudio server for the effects, FluidSynth for the music.
+// The real sound system: Qt Multimedia for the effects, FluidSynth for the music.
 #pragma once
 
 #include "AudioBackend.h"

@@ -83,6 +83,7 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUN
 chmod 700 "$XDG_RUNTIME_DIR"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_SCALE_FACTOR PULSE_SERVER
 export QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 QT_ENABLE_HIGHDPI_SCALING=0
+export QT_LOGGING_RULES="qt.multimedia*=false"
 
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
     --load=module-native-protocol-unix --load=module-null-sink --load=module-always-sink \

@@ -6,12 +6,11 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config
-  # Qt 6 widgets and their platform plugins (xcb and offscreen)
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  # Qt 6 widgets, multimedia and their platform plugins (xcb and offscreen)
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgl-dev
-  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors;
-  # the effects go to the sound server through PulseAudio's client library
-  libfluidsynth-dev timgm6mb-soundfont libasound2-dev libpulse-dev
+  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
+  libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   # a private sound server with a null sink for the benchmarks (music plays, silently), and
   # sox to compare recordings of the music (scripts/record-music.sh)
   pulseaudio pulseaudio-utils sox

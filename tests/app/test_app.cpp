@@ -173,7 +173,7 @@ private slots:
             return made;
         });
         QVERIFY(sound && !sound->loaded());
-        QVERIFY(!mapped("tintrix-sound") && !mapped("libfluidsynth") && !mapped("libpulse-simple"));
+        QVERIFY(!mapped("tintrix-sound") && !mapped("libfluidsynth") && !mapped("libQt6Multimedia"));
 
         QStringList messages;
         ModalAnswerer answerer([&](QWidget* modal) {

@@ -112,6 +112,7 @@ e2e_game_env() {
         HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
         XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime"
         QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 QT_ENABLE_HIGHDPI_SCALING=0
+        "QT_LOGGING_RULES=qt.multimedia*=false"
     )
 }
 

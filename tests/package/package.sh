@@ -47,7 +47,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || e2e_fail "Version is '$(field Version)', the project's is $version"
 # Each dependency as a list of alternatives, one a line, without versions.
 depends="$(field Depends | tr ',' '\n' | sed 's/([^)]*)//g; s/ //g')"
-for need in libqt6widgets6 libfluidsynth3 libpulse0 libc6 \
+for need in libqt6widgets6 libqt6multimedia6 libfluidsynth3 libc6 \
     'timgm6mb-soundfont|fluid-soundfont-gm' fonts-liberation2 fonts-dejavu-core; do
     grep -qx -- "$need" <<<"$depends" || e2e_fail "Depends lacks $need: $(field Depends)"
 done
