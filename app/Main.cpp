@@ -4,7 +4,7 @@
 #include "GameSound.h"
 #include "Secret.h"
 #include "Startup.h"
-#include "SystemAudio.h"
+#include "SoundModule.h"
 #include "TimeScale.h"
 #include "Translations.h"
 #include "TournamentKeeper.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
         tintrix::SetTimeScale(timeScale);
 
     const tintrix::Program program = tintrix::Main(
-        programFolder, [&programFolder] { return tintrix::CreateSystemAudio(tintrix::EffectFiles(programFolder)); }, {},
+        programFolder, [&programFolder] { return tintrix::CreateGameAudio(programFolder); }, {},
         std::move(random));
     // Leaving ends every event loop at once, the modal ones included.
     QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, [] { QApplication::exit(0); });

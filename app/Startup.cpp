@@ -10,6 +10,8 @@
 #include "TimeScale.h"
 #include "frmSplash.h"
 
+#include <malloc.h>
+
 namespace tintrix {
 
 Program::Program() = default;
@@ -41,6 +43,11 @@ Program Main(const QString& programFolder, const std::function<std::unique_ptr<A
         if (step)
             step(QLatin1String(name));
     };
+    // Large blocks (pictures drawn for a large board, the music's buffers) get pages of their
+    // own that go back to the system when freed. By default the allocator raises this limit
+    // once such a block has been freed, and later large blocks stay in the heap as holes it
+    // does not give back.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     Program program;
     {
         frmSplash splash;

@@ -2,7 +2,8 @@
 #
 #   <prefix>/bin/tintrix                       a launcher for the PATH; /usr/games/tintrix when
 #                                              the prefix is /usr, where Debian keeps games
-#   <prefix>/lib/tintrix/                      the program's folder: the executable, and links
+#   <prefix>/lib/tintrix/                      the program's folder: the executable, its sound
+#                                              module sound/tintrix-sound.so, and links
 #                                              to the files it reads beside itself
 #   <prefix>/share/tintrix/                    those files: sounds, music, help (English and
 #                                              translated, tintrix_<lang>.hlp) and the
@@ -29,6 +30,8 @@ set(_staging "${CMAKE_BINARY_DIR}/install-staging")
 # The program's folder holds the executable and, for each file the game reads beside itself,
 # a relative link into the data folder, where architecture-independent files belong.
 install(TARGETS tintrix RUNTIME DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}")
+# The sound module, opened by the program from its own folder when it first needs a sound.
+install(TARGETS tintrix_sound LIBRARY DESTINATION "${TINTRIX_INSTALL_PROGRAMDIR}/sound")
 set(_media Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp)
 foreach(_lang IN LISTS TINTRIX_LANGUAGES)
   list(APPEND _media "tintrix_${_lang}.hlp")

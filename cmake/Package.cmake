@@ -28,15 +28,16 @@ Thirty-six levels make a tournament, with more holes, more colours and
 repeated colours as you go; in the second half only the latest row keeps its
 answer. The five best scores enter the high score table. Four board styles,
 sound effects and music, and play by mouse or keyboard.")
-# Libraries come from dpkg-shlibdeps (the Qt Multimedia back ends ship in libqt6multimedia6,
-# which it finds). Beyond them the game needs a General MIDI SoundFont for its music and the
-# fonts its windows are laid out for.
+# Libraries come from dpkg-shlibdeps, for the program and its sound module (the Qt Multimedia
+# back ends ship in libqt6multimedia6, which it finds). Beyond them the game needs a General
+# MIDI SoundFont for its music and the fonts its windows are laid out for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2, fonts-dejavu-core")
 # Effects and music play through a PulseAudio server, PipeWire's or PulseAudio's own.
-# Qt's own translations give its standard buttons and dialogs the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
+# Qt's own translations give its standard buttons and dialogs the player's language; on a
+# Wayland desktop the game runs there natively with Qt's Wayland platform plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n, qt6-wayland")
 
 set(CPACK_GENERATOR "DEB")
 include(CPack)

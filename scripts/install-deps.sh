@@ -14,8 +14,9 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
-  # a private sound server with a null sink for the benchmarks (music plays, silently)
-  pulseaudio pulseaudio-utils
+  # a private sound server with a null sink for the benchmarks (music plays, silently), and
+  # sox to compare recordings of the music (scripts/record-music.sh)
+  pulseaudio pulseaudio-utils sox
   # the benchmarks' start-up watcher: X11 and DAMAGE headers
   libx11-dev libxdamage-dev
   # fonts: metric-compatible stand-ins for Arial, Times New Roman and MS Sans Serif
@@ -32,6 +33,8 @@ packages=(
   zlib1g-dev
   # the screen reader test: Orca on its own session bus with the AT-SPI registry
   orca at-spi2-core dbus dbus-x11 python3-pyatspi
+  # the game on Wayland: a headless Weston and Qt's Wayland platform plugin
+  weston qt6-wayland
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "LevelFrm.h"
 #include "RecordingAudio.h"
+#include "SoundModule.h"
 #include "Startup.h"
 #include "TestSupport.h"
 #include "TimeScale.h"
@@ -12,13 +13,24 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 
 using namespace tintrix;
 using namespace tintrix::test;
+
+namespace {
+// Whether a library whose file name contains name is mapped into this process.
+bool mapped(const char* name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+} // namespace
 
 class AppTest : public QObject {
     Q_OBJECT
@@ -123,6 +135,71 @@ private slots:
         QVERIFY2(closedEarlyBy.isEmpty(), qPrintable(closedEarlyBy.join(", ")));
         QVERIFY2(elapsed >= ScaledMs(3000) * 9 / 10, qPrintable(QString::number(elapsed)));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // The program's sound comes from a module in its folder, opened when New Game first asks
+    // for the music: start-up maps none of the sound libraries. Without a usable module the
+    // game plays on in silence and says nothing.
+    void soundModuleOpensAtNewGameOrGameStaysSilent_data()
+    {
+        QTest::addColumn<QString>("module");
+        // The built module last: once opened, it stays in the process.
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not a library") << "junk";
+        QTest::newRow("a library without the entry") << "foreign";
+        QTest::newRow("built") << "built";
+    }
+    void soundModuleOpensAtNewGameOrGameStaysSilent()
+    {
+        QFETCH(QString, module);
+        PrepareTestEnvironment(0.02);
+        ProgramFolder folder;
+        const QString modulePath = QDir(folder.path()).filePath(kSoundModuleName);
+        const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+        QVERIFY(QDir(folder.path()).mkpath(QFileInfo(modulePath).path()));
+        if (module == "built")
+            QVERIFY(QFile::copy(built.filePath(kSoundModuleName), modulePath));
+        if (module == "junk") {
+            QFile junk(modulePath);
+            QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
+        }
+        if (module == "foreign") // a real shared library (one already loaded), but not the sound module
+            QVERIFY(QFile::link(QStringLiteral(TINTRIX_FOREIGN_LIBRARY), modulePath));
+
+        SoundModule* sound = nullptr;
+        Program program = Main(folder.path(), [&] {
+            auto made = CreateGameAudio(folder.path());
+            sound = dynamic_cast<SoundModule*>(made.get());
+            return made;
+        });
+        QVERIFY(sound && !sound->loaded());
+        QVERIFY(!mapped("tintrix-sound") && !mapped("libfluidsynth") && !mapped("libQt6Multimedia"));
+
+        QStringList messages;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                messages << box->text(), box->accept();
+            return false;
+        });
+        Form1& board = *program.board;
+        board.Tournament_Click();
+        QVERIFY(WaitFor([&] { return board.game().phase() == Phase::Playing; }));
+        QCOMPARE(sound->loaded(), module == "built");
+        QCOMPARE(mapped("libfluidsynth"), module == "built");
+        QCOMPARE(sound->failure().isEmpty(), module == "built");
+
+        // A row of the first colour, checked: the board scores it and moves on.
+        const int row = board.game().state().CurrentRow;
+        for (int hole = 0; hole <= board.game().state().LastHoleIndex; ++hole) {
+            board.ColSelect_Click(0);
+            board.Row_Click(row, hole);
+        }
+        board.Image2_Click();
+        QVERIFY(WaitFor([&] {
+            return board.game().phase() == Phase::Playing
+                && (board.game().state().CurrentRow != row || board.game().state().CurrentLevel > 1);
+        }));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(" | ")));
     }
 };
 

@@ -60,10 +60,10 @@ e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 # high score file lands there and nowhere else), and $E2E_TMP/elsewhere to start it from.
 e2e_program_copy() {
     program="$E2E_TMP/program"
-    mkdir -p "$program" "$E2E_TMP/elsewhere"
-    for f in tintrix Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
+    mkdir -p "$program/sound" "$E2E_TMP/elsewhere"
+    for f in tintrix sound/tintrix-sound.so Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
         [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
-        cp "$1/$f" "$program/"
+        cp "$1/$f" "$program/$f"
     done
     # The other languages: their help pages and translations.
     for lang in de fr es; do

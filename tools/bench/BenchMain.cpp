@@ -4,7 +4,9 @@
 // temporary program folder (so no score file lands in the build), and driven through the
 // board's own handlers. Figures are printed as "key value" lines, times in milliseconds.
 //
-//   tintrix_bench memory [levels] [timescale]  a scripted tournament with music on; peak RSS
+//   tintrix_bench memory [levels] [timescale] [size]
+//                                              a scripted tournament with music on, the board
+//                                              at the given size (1 to 3); peak RSS
 //   tintrix_bench pegs [checks]                six-peg checks: peg intervals, input latency
 //   tintrix_bench openlevel [times]            OpenLevel of the largest level
 #include "Form1.h"
@@ -13,7 +15,7 @@
 #include "Masterfrm.h"
 #include "PegClock.h"
 #include "Startup.h"
-#include "SystemAudio.h"
+#include "SoundModule.h"
 #include "GameSound.h"
 #include "TimeScale.h"
 
@@ -25,7 +27,6 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -45,7 +46,7 @@ namespace tintrix::bench {
 
 namespace {
 
-const char* const kMedia[] = {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp"};
+const char* const kMedia[] = {"Change.wav", "DropPeg.wav", "Gling.wav", "redo.wav", "Airy.mid", "tintrix.hlp", kSoundModuleName};
 
 void print(const char* key, double value) { std::printf("%s %.3f\n", key, value); }
 
@@ -81,26 +82,31 @@ public:
     }
 
 private:
+    // Every visible window of those kinds is answered, whichever of them Qt counts as the
+    // active modal one at that moment. The answer is queued: what it sets off (the reveal
+    // window's OK leads to the name prompt) may open a modal window of its own, and a timer
+    // does not fire again while its slot waits in that window's loop.
     void answer()
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last || !modal->isVisible())
-            return;
-        if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
-            prompt->setTextValue(QStringLiteral("Bench"));
-            prompt->accept();
-        } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
-            reveal->Command1->click();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->accept();
-        } else {
-            return; // the banner and the splash close themselves
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows) {
+            if (!window->isVisible())
+                continue;
+            if (auto* prompt = qobject_cast<QInputDialog*>(window)) {
+                prompt->setTextValue(QStringLiteral("Bench"));
+                QMetaObject::invokeMethod(prompt, &QDialog::accept, Qt::QueuedConnection);
+            } else if (auto* reveal = qobject_cast<Masterfrm*>(window)) {
+                QMetaObject::invokeMethod(reveal->Command1, &QAbstractButton::click, Qt::QueuedConnection);
+            } else if (auto* box = qobject_cast<QMessageBox*>(window)) {
+                QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
+            } else {
+                continue; // the board, and the banner and the splash, which close themselves
+            }
+            return; // one per tick: an answer may close or open others
         }
-        m_last = modal;
     }
 
     QTimer m_timer;
-    QPointer<QWidget> m_last;
 };
 
 /** The program's start-up, run by the program's own start-up sequence in a program folder of
@@ -111,6 +117,7 @@ public:
     Game(double startScale, double boardScale)
     {
         const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
+        QDir(m_folder.path()).mkpath(QStringLiteral("sound"));
         for (const char* name : kMedia)
             QFile::copy(built.filePath(QLatin1String(name)), QDir(m_folder.path()).filePath(QLatin1String(name)));
 
@@ -118,7 +125,7 @@ public:
         m_program.emplace(Main(
             m_folder.path(),
             [this] {
-                auto clock = std::make_unique<PegClock>(CreateSystemAudio(EffectFiles(m_folder.path())));
+                auto clock = std::make_unique<PegClock>(CreateGameAudio(m_folder.path()));
                 m_audio = clock.get();
                 return clock;
             },
@@ -184,8 +191,13 @@ void setMusic(Form1& board, bool on)
 // ---------------------------------------------------------------------------------------------
 // Peak memory of a tournament with music
 
-int runMemory(int levels, double timeScale)
+int runMemory(int levels, double timeScale, double size)
 {
+    // The board's size as the player leaves it with Ctrl++, read when the board is made.
+    QSettings settings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+    settings.setValue(QStringLiteral("preferences/BoardSize"), QString::number(size));
+    settings.sync();
+
     ModalAnswerer answerer;
     Game game(timeScale, timeScale);
     setMusic(*game.board, true);
@@ -314,13 +326,13 @@ int main(int argc, char* argv[])
     auto number = [&](int index, double fallback) { return argc > index ? std::atof(argv[index]) : fallback; };
     int status = 2;
     if (mode == u"memory")
-        status = runMemory(int(number(2, 36)), number(3, 0.1));
+        status = runMemory(int(number(2, 36)), number(3, 0.1), number(4, 1.0));
     else if (mode == u"pegs")
         status = runPegs(int(number(2, 3)));
     else if (mode == u"openlevel")
         status = runOpenLevel(int(number(2, 5)));
     else
-        std::fprintf(stderr, "usage: tintrix_bench memory [levels] [timescale] | pegs [checks] | openlevel [times]\n");
+        std::fprintf(stderr, "usage: tintrix_bench memory [levels] [timescale] [size] | pegs [checks] | openlevel [times]\n");
     std::fflush(stdout);
     return status;
 }

@@ -3,8 +3,10 @@
 // started, when the X server mapped and first drew each of its top-level windows and when
 // the first one (the splash) was unmapped again.
 //
-//   tintrix-startwatch [--board <title>] [--timeout <s>] -- <program> [<arguments>...]
+//   tintrix-startwatch [--board <title>] [--single] [--timeout <s>] -- <program> [<arguments>...]
 //
+// With --single the program has one window only (the bare window the game is compared with):
+// it is reported as the splash, and the program is ended once it has been drawn.
 // Output, one "key value" line each (values in ms, fractions allowed):
 //   splash.mapped, splash.painted, splash.closed, board.mapped, board.painted
 // and "error <text>" when something did not happen in time. The program is ended (SIGTERM)
@@ -92,7 +94,8 @@ int ignoreErrors(Display*, XErrorEvent*) { return 0; } // windows may vanish whi
 
 void usage()
 {
-    std::fprintf(stderr, "usage: tintrix-startwatch [--board <title>] [--timeout <s>] -- <program> [<args>...]\n");
+    std::fprintf(stderr,
+                 "usage: tintrix-startwatch [--board <title>] [--single] [--timeout <s>] -- <program> [<args>...]\n");
 }
 
 } // namespace
@@ -101,11 +104,14 @@ int main(int argc, char* argv[])
 {
     std::string boardTitle = "Tintrix ";
     double timeoutS = 30;
+    bool single = false;
     int first = 1;
     for (; first < argc; ++first) {
         const std::string a = argv[first];
         if (a == "--board" && first + 1 < argc)
             boardTitle = argv[++first];
+        else if (a == "--single")
+            single = true;
         else if (a == "--timeout" && first + 1 < argc)
             timeoutS = std::atof(argv[++first]);
         else if (a == "--") {
@@ -215,7 +221,7 @@ int main(int argc, char* argv[])
             it->second.painted = t;
             times[it->second.role + ".painted"] = t;
             XDamageSubtract(dpy, d->damage, None, None);
-            if (it->second.role == "board")
+            if (it->second.role == "board" || single)
                 done = true;
         }
     }

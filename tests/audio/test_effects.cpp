@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The effects through a real sound server: a private PulseAudio with a null sink, started for
+// this test, so that no sound card is needed. Its streams show whether an effect plays, is cut
+// off by the next one and lets the server go when it ends.
+#include "EffectPlayer.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintrix;
+
+namespace {
+const QString kGood = QDir::cleanPath(QStringLiteral(TINTRIX_PROGRAM_DIR "/Change.wav"));
+const QString kOther = QDir::cleanPath(QStringLiteral(TINTRIX_PROGRAM_DIR "/Gling.wav"));
+} // namespace
+
+class EffectsTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_home;
+    QProcess m_server;
+
+    // The number of streams playing into the server.
+    int streams()
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+        if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0)
+            return -1;
+        return int(pactl.readAllStandardOutput().count('\n'));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (pulseaudio.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty())
+            QSKIP("pulseaudio and pactl are needed to play effects through a server (scripts/install-deps.sh installs them)");
+        const QDir home(m_home.path());
+        QVERIFY(home.mkpath("run") && QFile::setPermissions(home.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // Before Qt Multimedia first looks for the server. The server ends by itself 5 s after its
+        // last client, should this test end without stopping it.
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", home.filePath("run").toLocal8Bit());
+        qunsetenv("PULSE_SERVER");
+        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_server.start(pulseaudio, {"-n", "--daemonize=no", "--exit-idle-time=5", "--use-pid-file=no",
+                                    "--load=module-native-protocol-unix", "--load=module-null-sink"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.filePath("run/pulse/native")) || m_server.state() == QProcess::NotRunning, 10000);
+        if (m_server.state() == QProcess::NotRunning || streams() < 0)
+            QSKIP("no PulseAudio server could be started here");
+        QTRY_VERIFY_WITH_TIMEOUT(!QMediaDevices::defaultAudioOutput().isNull(), 10000);
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            m_server.waitForFinished(10000);
+        }
+    }
+
+    // An effect plays as one stream; the next effect, even a missing one, cuts it off, and an
+    // effect that ends lets its stream go, so that a game at rest keeps nothing open.
+    void effectsCutOffAndEnd()
+    {
+        const QString missing = m_home.filePath("missing.wav");
+        EffectPlayer effects({kGood});
+        effects.play(kGood);
+        QCOMPARE(effects.playing(), kGood);
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 1, 10000);
+        effects.play(kOther);
+        QCOMPARE(effects.playing(), kOther);
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 1, 10000);
+        QTest::qWait(50);
+        QCOMPARE(streams(), 1);
+        effects.play(missing);
+        QVERIFY(effects.playing().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 0, 10000);
+
+        effects.play(kGood);
+        QCOMPARE(effects.playing(), kGood);
+        QTRY_COMPARE_WITH_TIMEOUT(effects.playing(), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 0, 10000);
+    }
+};
+
+QTEST_GUILESS_MAIN(EffectsTest)
+#include "test_effects.moc"
