@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 
 #include <unistd.h>
@@ -210,6 +211,59 @@ private slots:
         QCOMPARE(ReadAll(first.keeper.store().file()), kept);
         first.fx.place(1, 3);
         QVERIFY(WaitFor([&] { return ReadAll(first.keeper.store().file()) != kept; }));
+    }
+
+    // The store writes and removes only its own plain file, and only once it holds the folder:
+    // a link put under the save's name while the game runs is neither written through nor
+    // removed, and a second copy's store refuses both.
+    void onlyTheClaimedPlainFileIsWritten()
+    {
+        QTemporaryDir data, elsewhere;
+        const SavedGame game{SavedStage::Between, 1, 425, 0, {}, {}, {}};
+        TournamentStore store(data.path()), second(data.path());
+        QCOMPARE(store.claim(), TournamentStore::Claim::Mine);
+        QCOMPARE(second.claim(), TournamentStore::Claim::Busy);
+        QVERIFY(store.write(game));
+        QVERIFY(!second.write(game) && !second.remove());
+        QVERIFY(store.remove());
+        const QString theirs = elsewhere.filePath("theirs");
+        QVERIFY(WriteAll(theirs, "theirs") && QFile::link(theirs, store.file()));
+        QVERIFY(!store.write(game) && !store.remove());
+        QVERIFY(QFileInfo(store.file()).isSymLink());
+        QCOMPARE(ReadAll(theirs), QByteArray("theirs"));
+    }
+
+    // A lock left by a dead copy whose process id this copy now has, or left empty long ago, is
+    // taken over; an empty one just made is another copy starting up.
+    void leftLocksAreTakenOver_data()
+    {
+        QTest::addColumn<bool>("ownId");
+        QTest::addColumn<int>("ageMs");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("this copy's process id") << true << 0 << true;
+        QTest::newRow("empty, left long ago") << false << 60000 << true;
+        QTest::newRow("empty, just made") << false << 0 << false;
+    }
+    void leftLocksAreTakenOver()
+    {
+        QFETCH(bool, ownId);
+        QFETCH(int, ageMs);
+        QTemporaryDir data;
+        const QString lock = data.filePath("tournament.sav.lock");
+        QByteArray bytes;
+        if (ownId) {
+            QLockFile mine(lock);
+            QVERIFY(mine.tryLock(0));
+            bytes = ReadAll(lock);
+        }
+        QVERIFY(WriteAll(lock, bytes));
+        QFile lockFile(lock);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
+        lockFile.close();
+        TournamentStore store(data.path());
+        QFETCH(bool, taken);
+        QCOMPARE(store.claim(), taken ? TournamentStore::Claim::Mine : TournamentStore::Claim::Busy);
     }
 };
 
