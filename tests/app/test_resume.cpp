@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 
 #include <unistd.h>
@@ -26,18 +27,6 @@ struct Run {
     TournamentKeeper keeper;
     bool resumed = false;
 };
-
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
 
 } // namespace
 
@@ -167,19 +156,19 @@ private slots:
         else if (kind == "foreign")
             bytes = "TESTER\r\n425\r\n2\r\n";
         if (kind == "link") {
-            Write(elsewhere.filePath("good.sav"), good);
+            QVERIFY(WriteAll(elsewhere.filePath("good.sav"), good));
             QVERIFY(QFile::link(elsewhere.filePath("good.sav"), file));
         } else if (kind == "folder") {
             QVERIFY(QDir(data.path()).mkdir("tournament.sav"));
-            Write(file + "/inside", bytes);
+            QVERIFY(WriteAll(file + "/inside", bytes));
         } else {
-            Write(file, bytes);
+            QVERIFY(WriteAll(file, bytes));
         }
         if (kind == "unreadable")
             QVERIFY(QFile::setPermissions(file, {}));
         const QString aside = kind == "taken" ? file + ".refused.2" : file + ".refused";
         if (kind == "taken")
-            Write(file + ".refused", "an earlier one");
+            QVERIFY(WriteAll(file + ".refused", "an earlier one"));
 
         Run run(data.path());
         QVERIFY(!run.resumed);
@@ -188,18 +177,18 @@ private slots:
                                                   .arg(file, why, aside)});
         if (kind == "link") {
             QCOMPARE(QFileInfo(aside).symLinkTarget(), elsewhere.filePath("good.sav"));
-            QCOMPARE(Bytes(elsewhere.filePath("good.sav")), good);
+            QCOMPARE(ReadAll(elsewhere.filePath("good.sav")), good);
         } else if (kind == "folder") {
-            QCOMPARE(Bytes(aside + "/inside"), bytes);
+            QCOMPARE(ReadAll(aside + "/inside"), bytes);
         } else {
             QFile::setPermissions(aside, QFile::ReadOwner | QFile::WriteOwner);
-            QCOMPARE(Bytes(aside), bytes);
+            QCOMPARE(ReadAll(aside), bytes);
         }
         if (kind == "taken")
-            QCOMPARE(Bytes(file + ".refused"), QByteArray("an earlier one"));
+            QCOMPARE(ReadAll(file + ".refused"), QByteArray("an earlier one"));
 
         run.fx.newGame();
-        QCOMPARE(DecodeSavedGame(Bytes(file).toStdString()).fault, SavedGameFault::None);
+        QCOMPARE(DecodeSavedGame(ReadAll(file).toStdString()).fault, SavedGameFault::None);
     }
 
     // A second copy running at the same time starts at rest, says why, and never writes over
@@ -211,7 +200,7 @@ private slots:
         first.fx.newGame();
         first.fx.place(0, 2);
         QTest::qWait(20); // the write follows at once, once events are handled
-        const QByteArray kept = Bytes(first.keeper.store().file());
+        const QByteArray kept = ReadAll(first.keeper.store().file());
 
         QProcess second;
         second.start(TOURNAMENT_PLAYER, {"second", first.fx.folder.path(), data.path()});
@@ -219,9 +208,62 @@ private slots:
         QCOMPARE(second.readAllStandardOutput(),
                  QByteArray("message:Tintrix is already running. This window starts without the saved tournament "
                             "and does not save its games.\nnot claimed\nat rest\nplayed\n"));
-        QCOMPARE(Bytes(first.keeper.store().file()), kept);
+        QCOMPARE(ReadAll(first.keeper.store().file()), kept);
         first.fx.place(1, 3);
-        QVERIFY(WaitFor([&] { return Bytes(first.keeper.store().file()) != kept; }));
+        QVERIFY(WaitFor([&] { return ReadAll(first.keeper.store().file()) != kept; }));
+    }
+
+    // The store writes and removes only its own plain file, and only once it holds the folder:
+    // a link put under the save's name while the game runs is neither written through nor
+    // removed, and a second copy's store refuses both.
+    void onlyTheClaimedPlainFileIsWritten()
+    {
+        QTemporaryDir data, elsewhere;
+        const SavedGame game{SavedStage::Between, 1, 425, 0, {}, {}, {}};
+        TournamentStore store(data.path()), second(data.path());
+        QCOMPARE(store.claim(), TournamentStore::Claim::Mine);
+        QCOMPARE(second.claim(), TournamentStore::Claim::Busy);
+        QVERIFY(store.write(game));
+        QVERIFY(!second.write(game) && !second.remove());
+        QVERIFY(store.remove());
+        const QString theirs = elsewhere.filePath("theirs");
+        QVERIFY(WriteAll(theirs, "theirs") && QFile::link(theirs, store.file()));
+        QVERIFY(!store.write(game) && !store.remove());
+        QVERIFY(QFileInfo(store.file()).isSymLink());
+        QCOMPARE(ReadAll(theirs), QByteArray("theirs"));
+    }
+
+    // A lock left by a dead copy whose process id this copy now has, or left empty long ago, is
+    // taken over; an empty one just made is another copy starting up.
+    void leftLocksAreTakenOver_data()
+    {
+        QTest::addColumn<bool>("ownId");
+        QTest::addColumn<int>("ageMs");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("this copy's process id") << true << 0 << true;
+        QTest::newRow("empty, left long ago") << false << 60000 << true;
+        QTest::newRow("empty, just made") << false << 0 << false;
+    }
+    void leftLocksAreTakenOver()
+    {
+        QFETCH(bool, ownId);
+        QFETCH(int, ageMs);
+        QTemporaryDir data;
+        const QString lock = data.filePath("tournament.sav.lock");
+        QByteArray bytes;
+        if (ownId) {
+            QLockFile mine(lock);
+            QVERIFY(mine.tryLock(0));
+            bytes = ReadAll(lock);
+        }
+        QVERIFY(WriteAll(lock, bytes));
+        QFile lockFile(lock);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
+        lockFile.close();
+        TournamentStore store(data.path());
+        QFETCH(bool, taken);
+        QCOMPARE(store.claim(), taken ? TournamentStore::Claim::Mine : TournamentStore::Claim::Busy);
     }
 };
 

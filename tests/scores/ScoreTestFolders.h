@@ -2,9 +2,9 @@
 // Folders for the high score tests.
 #pragma once
 
+#include "TestSupport.h"
+
 #include <QDir>
-#include <QFile>
-#include <QString>
 
 #include <climits>
 
@@ -34,18 +34,6 @@ inline QString UncreatableFolder(const QString& base)
     QFile blocker(base + "/blocker");
     blocker.open(QIODevice::WriteOnly);
     return blocker.fileName() + "/data";
-}
-
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 /** While alive, this thread is held to file permissions even when it runs as root: root's

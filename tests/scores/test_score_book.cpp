@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The high score table as the player meets it: the end of a game, the name prompt, a second
-// copy of the game, and files and folders the game must not write.
-#include "HighScoreBook.h"
+// The high score table as the player meets it: the end of a game, the name prompt, files and
+// folders the game must not write, the player's own files beside the table, and other copies
+// of the game saving meanwhile or stuck in the middle of a save.
 #include "HighScoreCodec.h"
+#include "HighScoreStore.h"
+#include "HighScoreBook.h"
 #include "ScoreTestFolders.h"
-#include "ScoreTestGame.h"
 #include "TestSupport.h"
 
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <thread>
 
 using namespace tintrix;
 using namespace tintrix::test;
@@ -20,8 +27,61 @@ using Games = QList<QPair<qint32, int>>; // score and level of each finished gam
 
 namespace {
 
+// A book on a fresh program folder whose prompt answers from a list and whose notices are kept.
+struct Game {
+    explicit Game(QString folder = {}) : programFolder(folder.isEmpty() ? dir.path() : folder)
+    {
+        book.setFallbackFolder(dir.path() + "/user");
+        book.setNamePrompt([this](QWidget*) { return ++asked, answers.isEmpty() ? QString() : answers.takeFirst(); });
+        book.setNotice([this](QWidget*, const QString& text) { notices << text; });
+    }
+    QByteArray file() const { return ReadAll(programFolder + "/Hsl.hsl"); }
+    QString names() const
+    {
+        QStringList names;
+        for (int i = 1; i <= book.table().HighScoreCount; ++i)
+            names << book.table().place(i).Name;
+        return names.join(',');
+    }
+
+    QTemporaryDir dir;
+    QString programFolder;
+    HighScoreBook book{programFolder};
+    QStringList answers;
+    int asked = 0;
+    QStringList notices;
+};
+
+// What is under a name, as far as a save could change it; a folder with all it holds.
+inline QString snapshot(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return "link to " + info.symLinkTarget() + ": " + snapshot(info.symLinkTarget());
+    if (info.isDir()) {
+        QStringList entries;
+        for (const QString& name : QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            entries << name + ": " + snapshot(path + '/' + name);
+        return "folder of {" + entries.join("; ") + '}';
+    }
+    if (!info.isFile())
+        return info.exists() ? "special file" : "nothing";
+    return QString("%1 %2 ").arg(info.ownerId()).arg(int(info.permissions())) + ReadAll(path).toHex();
+}
+
 const QByteArray kFullFile = "A\r\n 500 \r\n 9 \r\nB\r\n 400 \r\n 8 \r\nC\r\n 300 \r\n 7 \r\n"
                              "D\r\n 200 \r\n 6 \r\nE\r\n 100 \r\n 5 \r\n";
+const QByteArray kOld = "OLD\r\n 250 \r\n 3 \r\n";
+const QByteArray kDamaged = "JUNK\r\nOLD\r\n 250 \r\n 3 \r\nHALF\r\n 40";
+
+// A process id that no running process has.
+qint64 deadProcessId()
+{
+    QProcess gone;
+    gone.start("true", {});
+    gone.waitForFinished();
+    return gone.processId() ? gone.processId() : 999999;
+}
 
 } // namespace
 
@@ -93,28 +153,39 @@ private slots:
         QCOMPARE(ReadAll(dir.path() + "/Hsl.hsl"), QByteArray("ANN\r\n 50 \r\n 2 \r\n\r\n 40 \r\n 2 \r\n"));
     }
 
-    // Something under the file's name that the game did not write, cannot read, or must not
-    // write through is left exactly as it is, and so is a folder that cannot be written: the
-    // scores go to the user's folder, and the notice says why.
+    // Something under a table's name that the game did not write, cannot read, or must not
+    // write through is left exactly as it is, and so is a folder that cannot be written. In
+    // the game's folder, the scores go to the per-user folder; in the per-user folder, the
+    // table in the game's folder is read and saved. The player is told once why, and where.
     void strangeFilesAreLeftAsTheyAre_data()
     {
+        QTest::addColumn<bool>("perUser"); // the strange thing is under the per-user file's name
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("why");
-        QTest::addColumn<QString>("names");
         for (const char* kind : {"link", "link to another owner's file", "dangling link"})
-            QTest::newRow(kind) << kind << "is a link" << "ANN";
-        QTest::newRow("write-only file") << "write-only" << "cannot be read" << "ANN";
+            QTest::newRow(kind) << false << kind << "is a link";
+        QTest::newRow("write-only file") << false << "write-only" << "cannot be read";
         for (const char* kind : {"binary", "text", "large", "pipe"})
-            QTest::newRow(kind) << kind << "is not a high score file" << "ANN";
-        QTest::newRow("folder") << "folder" << "is a folder" << "ANN";
-        QTest::newRow("read-only folder") << "read-only folder" << "folder cannot be written" << "ANN,OLD";
+            QTest::newRow(kind) << false << kind << "is not a high score file";
+        QTest::newRow("folder") << false << "folder" << "is a folder";
+        QTest::newRow("read-only folder") << false << "read-only folder" << "folder cannot be written";
+        QTest::newRow("per-user: link to a table") << true << "link" << "is a link";
+        QTest::newRow("per-user: dangling link") << true << "dangling link" << "is a link";
+        QTest::newRow("per-user: folder") << true << "folder" << "is a folder";
+        QTest::newRow("per-user: text") << true << "text" << "is not a high score file";
     }
     void strangeFilesAreLeftAsTheyAre()
     {
+        QFETCH(bool, perUser);
         QFETCH(QString, kind);
         QTemporaryDir top;
-        const QString program = top.path() + "/game", file = program + "/Hsl.hsl", target = top.path() + "/target";
-        QVERIFY(QDir().mkpath(program));
+        const QString program = top.path() + "/game", target = top.path() + "/target";
+        Game game(program);
+        const QString folder = perUser ? game.dir.path() + "/user" : program, file = folder + "/Hsl.hsl";
+        const QString keptIn = perUser ? program + "/Hsl.hsl" : game.dir.path() + "/user/Hsl.hsl";
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(folder));
+        if (perUser || kind == "read-only folder")
+            QVERIFY(WriteAll(program + "/Hsl.hsl", kOld));
         QByteArray text, junk;
         for (int i = 0; i < 3 * kHighScoreFileMaxBytes / 64; ++i)
             text += "user" + QByteArray::number(i) + ":x:" + QByteArray::number(1000 + i) + ":100::/home:/bin/sh\n";
@@ -138,26 +209,28 @@ private slots:
         if (kind == "folder")
             QVERIFY(QDir().mkpath(file) && WriteAll(file + "/inside", "x"));
         if (kind == "read-only folder")
-            QVERIFY(WriteAll(file, "OLD\r\n 250 \r\n 3 \r\n") && QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-        const QString before = snapshot(program) + '|' + snapshot(file);
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        const QString before = snapshot(folder) + '|' + snapshot(file);
 
-        Game game(program);
         {
             const PermissionsApply permissions;
             if (!permissions.ok())
                 QSKIP("root's capabilities to pass over file permissions could not be set aside");
             game.book.LoadHighScores();
-            game.answers << "ann";
+            game.answers << "ann" << "bo";
             game.book.RecordHighScore(300, 4, nullptr);
+            game.book.RecordHighScore(200, 4, nullptr);
         }
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(snapshot(program) + '|' + snapshot(file), before);
-        QTEST(game.names(), "names");
-        const QString fallback = game.dir.path() + "/user/Hsl.hsl";
-        QCOMPARE(ReadAll(fallback), SerializeHighScores(game.book.table()));
+        QCOMPARE(snapshot(folder) + '|' + snapshot(file), before);
+        QCOMPARE(game.names(), QString(perUser || kind == "read-only folder" ? "ANN,OLD,BO" : "ANN,BO"));
+        QCOMPARE(ReadAll(keptIn), SerializeHighScores(game.book.table()));
         QFETCH(QString, why);
         QCOMPARE(game.notices.size(), 1);
-        QVERIFY2(game.notices[0].contains(why) && game.notices[0].endsWith(fallback + '.'), qPrintable(game.notices[0]));
+        const QString& notice = game.notices[0];
+        QVERIFY2(notice.contains(why) && notice.endsWith("The high scores are kept in " + keptIn + '.')
+                     && (kind == "read-only folder" || notice.startsWith(file + ' ')),
+                 qPrintable(notice));
     }
 
     // A damaged file is replaced by the table it held only once it is kept, whole, as
@@ -238,6 +311,191 @@ private slots:
         nowhere.book.RecordHighScore(100, 2, nullptr);
         QCOMPARE(ReadAll(top.path() + "/blocker/data/Hsl.hsl"), SerializeHighScores(nowhere.book.table()));
         QCOMPARE(nowhere.names(), QString("CY,OLD,DI"));
+    }
+
+    // Files of the player's beside the table, in the game's folder or in the per-user one,
+    // whatever their names: a save leaves each byte for byte and removes only what a save of
+    // its own left behind.
+    void playersFilesBesideTheTableStay_data()
+    {
+        QTest::addColumn<bool>("perUser"); // the table is kept in the per-user folder
+        QTest::newRow("game's folder") << false;
+        QTest::newRow("per-user folder") << true;
+    }
+    void playersFilesBesideTheTableStay()
+    {
+        QFETCH(bool, perUser);
+        Game game;
+        const QString folder = perUser ? game.dir.path() + "/user" : game.programFolder;
+        QVERIFY(QDir().mkpath(folder));
+        const QStringList mine{"Hsl.hsl.backup", "Hsl.hsl.old123", "Hsl.hsl.2024-1", "Hsl.hsl.bak.keep01",
+                               "Hsl.hsl.bak.saved!", "Hsl.hsl.tintrix-tmp-notes.txt",
+                               "Hsl.hsl.tintrix-tmp-ABCDEFGHIJKL", "Hsl.hsl.lock.rmlock-mine", ".Hsl.hsl.abcdef"};
+        for (const QString& name : mine)
+            QVERIFY(WriteAll(folder + '/' + name, "the player's " + name.toUtf8()));
+        QVERIFY(QFile::link(folder + "/Hsl.hsl.backup", folder + "/Hsl.hsl.abcdef"));
+        const QString before = snapshot(folder);
+        QVERIFY(WriteAll(folder + "/Hsl.hsl", kOld));
+        // What a save killed in the middle leaves behind.
+        QVERIFY(WriteAll(folder + "/Hsl.hsl" + kTempFileMarker + "0123456789az", "half"));
+        QVERIFY(WriteAll(folder + "/Hsl.hsl.bak" + kTempFileMarker + "zz0123456789", "half"));
+
+        game.book.LoadHighScores();
+        game.answers << "ann";
+        game.book.RecordHighScore(300, 4, nullptr);
+        QCOMPARE(game.names(), QString("ANN,OLD"));
+        const QString table = "Hsl.hsl: " + snapshot(folder + "/Hsl.hsl");
+        QCOMPARE(snapshot(folder).remove(table + "; "), before);
+        QCOMPARE(ReadAll(folder + "/Hsl.hsl"), SerializeHighScores(game.book.table()));
+        QCOMPARE(game.notices.size(), perUser ? 1 : 0); // where the table is kept, once
+    }
+
+    // Another copy stuck in the middle of a save: this one goes on at once, says after a
+    // while that it waits, and saves by itself, with every game ended meanwhile, once the
+    // other copy is done, also while the notice is still shown.
+    void stuckCopyHoldsNobodyUp()
+    {
+        Game game;
+        QVERIFY(WriteAll(game.programFolder + "/Hsl.hsl", kOld));
+        QLockFile other(game.programFolder + "/Hsl.hsl.lock");
+        QVERIFY(other.tryLock(0));
+        QByteArray whileShown;
+        game.book.setNotice([&](QWidget*, const QString& text) {
+            game.notices << text;
+            other.unlock();
+            // As a message box does, events go on until the player closes it.
+            QEventLoop shown;
+            QTimer::singleShot(10 * HighScoreBook::kRetryMs, &shown, &QEventLoop::quit);
+            shown.exec();
+            whileShown = game.file();
+        });
+        game.book.LoadHighScores();
+        game.answers << "ann" << "bo";
+        game.book.RecordHighScore(300, 4, nullptr);
+        QVERIFY2(game.notices.isEmpty(), qPrintable(game.notices.join('\n')));
+        QCOMPARE(game.file(), kOld);
+        game.book.RecordHighScore(100, 2, nullptr);
+        QTest::qWait(3 * HighScoreBook::kRetryMs);
+        QCOMPARE(game.file(), kOld);
+
+        QTRY_COMPARE_WITH_TIMEOUT(game.notices.size(), 1, 10000);
+        QVERIFY(game.notices[0].contains("Another copy of the game is saving"));
+        QCOMPARE(whileShown, SerializeHighScores(game.book.table()));
+        QCOMPARE(game.names(), QString("ANN,OLD,BO"));
+        QVERIFY(!game.book.savePending());
+        QCOMPARE(QDir(game.programFolder).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsl"});
+    }
+
+    // The program ends while its save waits for another copy: the save is finished then.
+    void endingProgramFinishesAWaitingSave()
+    {
+        QTemporaryDir dir;
+        QLockFile other(dir.path() + "/Hsl.hsl.lock");
+        QVERIFY(other.tryLock(0));
+        std::thread otherFinishes;
+        {
+            Game game(dir.path());
+            game.answers << "ann";
+            game.book.RecordHighScore(300, 4, nullptr);
+            QVERIFY(game.book.savePending());
+            otherFinishes = std::thread([&other] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                other.unlock();
+            });
+        }
+        otherFinishes.join();
+        QCOMPARE(ReadAll(dir.path() + "/Hsl.hsl"), QByteArray("ANN\r\n 300 \r\n 4 \r\n"));
+    }
+
+    // A lock left by a copy that is gone (killed after writing its process id, or while
+    // creating the lock) is taken over, without a word to the player.
+    void abandonedLocksAreTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::addColumn<int>("ageMs");
+        const QByteArray dead = QByteArray::number(deadProcessId()) + "\ntintrix\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        QTest::newRow("copy gone") << dead << 0;
+        QTest::newRow("empty, just left") << QByteArray() << 0;
+        QTest::newRow("empty, left earlier") << QByteArray() << 60000;
+    }
+    void abandonedLocksAreTakenOver()
+    {
+        QFETCH(QByteArray, lock);
+        QFETCH(int, ageMs);
+        Game game;
+        const QString lockPath = game.programFolder + "/Hsl.hsl.lock";
+        QVERIFY(WriteAll(game.programFolder + "/Hsl.hsl", kOld) && WriteAll(lockPath, lock));
+        QFile lockFile(lockPath);
+        QVERIFY(lockFile.open(QIODevice::ReadWrite));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
+        lockFile.close();
+        game.book.LoadHighScores();
+        game.answers << "ann";
+        game.book.RecordHighScore(300, 4, nullptr);
+        QTRY_COMPARE(game.file(), SerializeHighScores(game.book.table()));
+        QCOMPARE(game.names(), QString("ANN,OLD"));
+        QVERIFY2(game.notices.isEmpty(), qPrintable(game.notices.join('\n')));
+    }
+
+    // A damaged table whose backup's name is taken by a folder or a pipe: the thing in the
+    // way stays, the damaged file is kept in the per-user folder instead and the table stays
+    // in the game's folder, where the next start reads it; the notice names what is in the
+    // way. With nowhere to keep the damaged file it is left as it is, and the notice says why.
+    void backupsNameTakenBySomethingElse_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("perUser"); // the per-user folder: "" fine, else what is wrong
+        QTest::addColumn<QString>("why");
+        const char* kept = "so the damaged high score file was kept as";
+        const char* notKept = "Hsl.hsl.bak is a folder, so the damaged high score file could not be kept";
+        QTest::newRow("folder") << "folder" << "" << QString("Hsl.hsl.bak is a folder, ") + kept;
+        QTest::newRow("pipe") << "pipe" << "" << QString("Hsl.hsl.bak is not a regular file, ") + kept;
+        QTest::newRow("no per-user folder") << "folder" << "uncreatable" << notKept;
+        QTest::newRow("a pipe there too") << "folder" << "pipe" << notKept;
+    }
+    void backupsNameTakenBySomethingElse()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, perUser);
+        Game game;
+        const QString file = game.programFolder + "/Hsl.hsl", bak = file + ".bak";
+        const QString user = perUser == "uncreatable" ? UncreatableFolder(game.dir.path()) : game.dir.path() + "/user";
+        game.book.setFallbackFolder(user);
+        QVERIFY(WriteAll(file, kDamaged));
+        if (blocker == "folder")
+            QVERIFY(QDir().mkpath(bak) && WriteAll(bak + "/inside", "x"));
+        else
+            QCOMPARE(mkfifo(qPrintable(bak), 0600), 0);
+        if (perUser == "pipe")
+            QVERIFY(QDir().mkpath(user) && mkfifo(qPrintable(user + "/Hsl.hsl.bak"), 0600) == 0);
+        const QString before = snapshot(bak) + '|' + snapshot(user + "/Hsl.hsl.bak");
+
+        game.book.LoadHighScores();
+        game.answers << "ann" << "bo";
+        game.book.RecordHighScore(300, 4, nullptr);
+        QCOMPARE(game.names(), QString("ANN,OLD"));
+        QCOMPARE(game.notices.size(), 1);
+        QFETCH(QString, why);
+        QVERIFY2(game.notices[0].startsWith(bak.chopped(11) + why), qPrintable(game.notices[0]));
+        if (!perUser.isEmpty()) {
+            QCOMPARE(snapshot(bak) + '|' + snapshot(user + "/Hsl.hsl.bak"), before);
+            QCOMPARE(ReadAll(file), kDamaged);
+            QVERIFY2(game.notices[0].contains("could not be saved"), qPrintable(game.notices[0]));
+            return;
+        }
+        QCOMPARE(snapshot(bak), before.section('|', 0, 0));
+        QVERIFY2(game.notices[0].endsWith(user + "/Hsl.hsl.bak."), qPrintable(game.notices[0]));
+        QCOMPARE(ReadAll(user + "/Hsl.hsl.bak"), kDamaged);
+        QCOMPARE(ReadAll(file), SerializeHighScores(game.book.table()));
+        QVERIFY(!QFileInfo::exists(user + "/Hsl.hsl"));
+
+        game.book.RecordHighScore(200, 4, nullptr);
+        QCOMPARE(ReadAll(file), SerializeHighScores(game.book.table()));
+        QCOMPARE(game.notices.size(), 1);
+        HighScoreBook nextStart(game.programFolder);
+        nextStart.setFallbackFolder(user);
+        nextStart.LoadHighScores();
+        QCOMPARE(nextStart.table(), game.book.table());
     }
 };
 

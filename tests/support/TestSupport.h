@@ -2,6 +2,7 @@
 // Shared set-up for the tests: isolated settings, fast timers, answering modal windows.
 #pragma once
 
+#include <QFile>
 #include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
@@ -47,6 +48,18 @@ private:
 /** Clicks the button with the given text in a message box or dialog. Returns false when
  *  there is no such button. */
 bool ClickButton(QWidget* window, const QString& text);
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 /** Waits for the condition while processing events, up to timeoutMs. */
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
