@@ -6,7 +6,6 @@
 #include "RecordingAudio.h"
 #include "Startup.h"
 #include "TestSupport.h"
-#include "TimeScale.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -43,13 +42,14 @@ private slots:
                 audio = made.get();
                 return made;
             },
-            [&](const QString& step) {
+            {.step = [&](const QString& step) {
                 steps << step;
                 if (step == "splash")
                     boardBeforeSplashClosed = open([](QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; });
                 if (step == "high scores")
                     splashOpenAtScores = open([](QWidget* w) { return qobject_cast<frmSplash*>(w) && w->isVisible(); });
-            });
+            },
+            .timeScale = kTestTimeScale});
         QCOMPARE(steps, (QStringList{"splash", "high scores", "board loaded", "pictures", "level 1", "shown"}));
         QVERIFY(!boardBeforeSplashClosed && !splashOpenAtScores);
         QVERIFY(program.board->isVisible());
@@ -72,11 +72,11 @@ private slots:
     void splashClosesItselfAfterItsTime()
     {
         QFETCH(bool, lateLoop);
-        PrepareTestEnvironment(0.02);
-        const int lifetime = ScaledMs(2700);
+        PrepareTestEnvironment();
+        const int lifetime = 2700 * kTestTimeScale;
         QElapsedTimer clock;
         clock.start();
-        frmSplash splash(nullptr);
+        frmSplash splash(kTestTimeScale);
         if (lateLoop)
             QThread::msleep(lifetime + 20);
         QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
@@ -90,7 +90,8 @@ private slots:
     // closes by itself after its time, and Announce calls back only then.
     void bannerOnlyClosesByItself()
     {
-        PrepareTestEnvironment(0.05);
+        PrepareTestEnvironment();
+        const double timeScale = 0.05;
         QWidget board;
         board.setGeometry(200, 150, 500, 400);
         board.show();
@@ -118,10 +119,11 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         qint64 elapsed = -1;
-        LevelFrm::Announce(&board, "LEVEL 7", "5 SPACES, 6 COLORS, NO DUPLICATES", [&] { elapsed = clock.elapsed(); });
+        LevelFrm::Announce(&board, {1.0, timeScale}, "LEVEL 7", "5 SPACES, 6 COLORS, NO DUPLICATES",
+                           [&] { elapsed = clock.elapsed(); });
         QVERIFY(QTest::qWaitFor([&] { return elapsed >= 0; }, 5000));
         QVERIFY2(closedEarlyBy.isEmpty(), qPrintable(closedEarlyBy.join(", ")));
-        QVERIFY2(elapsed >= ScaledMs(3000) * 9 / 10, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= 3000 * timeScale * 9 / 10, qPrintable(QString::number(elapsed)));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };

@@ -12,7 +12,6 @@
 #include "ScoreTestFolders.h"
 #include "Spoken.h"
 #include "TestSupport.h"
-#include "Zoom.h"
 #include "Translations.h"
 #include "frmAbout.h"
 #include "frmSplash.h"
@@ -196,29 +195,30 @@ HighScoreTable FullTable()
 }
 
 /** The banner as the board raises it, looked at while it shows. */
-void LookAtBanner(const Look& look, const QString& name, const QString& line1, const QString& line2)
+void LookAtBanner(const Look& look, double zoom, const QString& name, const QString& line1, const QString& line2)
 {
     bool closed = false;
-    LevelFrm::Announce(nullptr, line1, line2, [&closed] { closed = true; });
+    LevelFrm::Announce(nullptr, {zoom, kTestTimeScale}, line1, line2, [&closed] { closed = true; });
     auto* banner = QApplication::activeModalWidget();
     QVERIFY(banner);
     look(name, banner);
     QVERIFY(WaitFor([&closed] { return closed; }));
 }
 
-/** Opens every window outside the board in turn and lets look see each one while it shows. */
-void VisitWindows(const Look& look)
+/** Opens every window outside the board in turn, at the board's size factor, and lets look see
+ *  each one while it shows. */
+void VisitWindows(const Look& look, double zoom = 1.0)
 {
     auto board = [](const char* text) { return QCoreApplication::translate("Board", text); };
     const LevelSpec& level19 = *FetchLevel(CatalogueRowForLevel(19));
-    LookAtBanner(look, "banner-level19", board("LEVEL %1").arg(19), board(level19.LevelDescription.data()));
+    LookAtBanner(look, zoom, "banner-level19", board("LEVEL %1").arg(19), board(level19.LevelDescription.data()));
     for (const LevelSpec& spec : kLevelCatalogue)
-        LookAtBanner(look, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
+        LookAtBanner(look, zoom, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
                      board(spec.LevelDescription.data()));
-    LookAtBanner(look, "banner-game-over", board("SORRY!"), board("GAME OVER"));
-    LookAtBanner(look, "banner-congratulations", board("CONGRATULATIONS!"), board("ALL 36 LEVELS SOLVED"));
+    LookAtBanner(look, zoom, "banner-game-over", board("SORRY!"), board("GAME OVER"));
+    LookAtBanner(look, zoom, "banner-congratulations", board("CONGRATULATIONS!"), board("ALL 36 LEVELS SOLVED"));
     {
-        frmSplash splash;
+        frmSplash splash(kTestTimeScale);
         splash.show();
         look("splash", &splash);
     }
@@ -228,7 +228,7 @@ void VisitWindows(const Look& look)
         look("about", &about);
     }
     for (const bool empty : {false, true}) {
-        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable());
+        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable(), zoom);
         scores.show();
         look(empty ? "high-scores-empty" : "high-scores", &scores);
     }
@@ -469,15 +469,13 @@ private slots:
         QFETCH(QString, language);
         QFETCH(double, zoom);
         QVERIFY(!InstallTranslations(kTranslations, {language}).isEmpty());
-        SetBoardZoom(zoom);
         QStringList clipped;
         VisitWindows([&](const QString& name, QWidget* window) {
             for (const QString& c : Clipped(window))
                 clipped << window->objectName() + ": " + c;
             if (zoom == 1.0)
                 SaveScreenshot(language, name, window);
-        });
-        SetBoardZoom(1.0);
+        }, zoom);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }
 
