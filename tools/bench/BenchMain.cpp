@@ -91,7 +91,9 @@ private:
             prompt->setTextValue(QStringLiteral("Bench"));
             prompt->accept();
         } else if (auto* reveal = qobject_cast<Masterfrm*>(modal)) {
-            reveal->Command1->click();
+            // Clicked once this answer has returned: the name prompt its closing opens is
+            // answered by this timer too.
+            QTimer::singleShot(0, reveal->Command1, &QPushButton::click);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->accept();
         } else {
