@@ -132,7 +132,8 @@ level19_run() {
     [ -x "$kept_tool" ] || e2e_fail "$kept_tool is missing (it is built with the tests)"
     mkdir -p "$data/tintrix"
     "$kept_tool" 19 42750 1 2 3 4 >"$data/tintrix/tournament.sav" || e2e_fail "the level 19 tournament was not written"
-    mark=$(log_mark)
+    local start
+    start=$(log_mark) mark=$(log_mark)
     e2e_start_game "$E2E_TMP/elsewhere" env TINTRIX_TEST_TIME_SCALE=0.5 XDG_DATA_HOME="$data" "$program/tintrix"
     board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the board window did not appear"
     e2e_activate "$board"
@@ -158,7 +159,7 @@ level19_run() {
     e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
     [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
     grep -qx 'level 20' "$data/tintrix/tournament.sav" || e2e_fail "the tournament was not kept at level 20"
-    spoken "$mark" >"$E2E_ART/spoken-level19.txt"
+    spoken "$start" >"$E2E_ART/spoken-level19.txt"
 }
 level19_run
 
