@@ -6,6 +6,7 @@
 #include "RecordingAudio.h"
 #include "Startup.h"
 #include "TestSupport.h"
+#include "TimeScale.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace tintrix;
 using namespace tintrix::test;
@@ -57,6 +60,29 @@ private slots:
         QCOMPARE(program.board->game().secret(), std::vector<int>(4, 0));
         QVERIFY(audio && audio->fakeMidi.calls.isEmpty() && audio->effects.isEmpty());
         QVERIFY(!QFile::exists(QDir(folder.path()).filePath("Hsl.hsl")));
+    }
+
+    // A timer's length at a time scale: rounded, never below 1 ms, and a scale that is no
+    // factor (0, negative, not a number) leaves the real length.
+    void timersFollowTheTimeScale_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("scaled");
+        QTest::newRow("banner in tests") << 3000 << 0.02 << 60;
+        QTest::newRow("logo frame rounded") << 75 << 0.02 << 2;
+        QTest::newRow("never below 1 ms") << 10 << 0.001 << 1;
+        QTest::newRow("slower") << 200 << 2.5 << 500;
+        QTest::newRow("zero") << 3000 << 0.0 << 3000;
+        QTest::newRow("negative") << 3000 << -0.5 << 3000;
+        QTest::newRow("not a number") << 3000 << std::nan("") << 3000;
+    }
+    void timersFollowTheTimeScale()
+    {
+        QFETCH(int, ms);
+        QFETCH(double, scale);
+        QFETCH(int, scaled);
+        QCOMPARE(ScaledMs(ms, scale), scaled);
     }
 
     // Shown modally, the splash returns on its own after its (scaled) time, and Escape does
