@@ -10,7 +10,7 @@
 # leaves. The first run's timers go at twice the speed (TINTRIX_TEST_TIME_SCALE); the second
 # keeps the real ones, which Orca needs to speak a running check. Every step waits for what
 # Orca says. Orca's log and the spoken lines of the second run are kept in the artefact folder.
-# Before them, a run of its own starts from a tournament kept at level 19 and hears, row by row,
+# After them, a run of its own starts from a tournament kept at level 19 and hears, row by row,
 # which rows' feedback is hidden.
 #
 # usage: orca.sh <program folder (build/bin)> <artefact folder>
@@ -153,15 +153,17 @@ level19_run() {
     expect '^LEVEL 20 dialog '
     e2e_wait_gone '^ $' 15 || e2e_fail "the level 20 banner stayed"
     expect 'Row 1, hole 1, empty'
+    # Leaving: the question (heard in the other run) answered once its window shows.
+    settle
     press ctrl+q
-    expect 'Exit Tintrix\?'
+    e2e_wait_window '^Tintrix$' 15 >/dev/null || e2e_fail "the Exit question did not appear"
+    settle
     press alt+y
     e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
     [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
     grep -qx 'level 20' "$data/tintrix/tournament.sav" || e2e_fail "the tournament was not kept at level 20"
     spoken "$start" >"$E2E_ART/spoken-level19.txt"
 }
-level19_run
 
 # --- Run 1: lose level 1 and hear the secret ---------------------------------------------
 # Eight rows of pink alone, never the secret (level 1 repeats no colour); the last one's
@@ -287,5 +289,9 @@ e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
 
 spoken "$run_start" >"$E2E_ART/spoken-level.txt"
 e2e_log "spoken lines of the played game: $E2E_ART/spoken-level.txt"
+
+# The level 19 run, once the two runs above have ended.
+level19_run
+
 cp "$ORCA_LOG" "$E2E_ART/orca-debug.log"
 e2e_log "PASS"
