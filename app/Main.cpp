@@ -5,7 +5,6 @@
 #include "Secret.h"
 #include "Startup.h"
 #include "SoundModule.h"
-#include "TimeScale.h"
 #include "Translations.h"
 #include "TournamentKeeper.h"
 
@@ -54,12 +53,10 @@ int main(int argc, char* argv[])
     // the timers run at their real lengths.
     bool scaled = false;
     const double timeScale = qEnvironmentVariable("TINTRIX_TEST_TIME_SCALE").toDouble(&scaled);
-    if (scaled)
-        tintrix::SetTimeScale(timeScale);
 
     const tintrix::Program program = tintrix::Main(
-        programFolder, [&programFolder] { return tintrix::CreateGameAudio(programFolder); }, {},
-        std::move(random));
+        programFolder, [&programFolder] { return tintrix::CreateGameAudio(programFolder); },
+        {.random = std::move(random), .timeScale = scaled && timeScale > 0 ? timeScale : 1.0});
     // Leaving ends every event loop at once, the modal ones included.
     QObject::connect(program.board.get(), &tintrix::Form1::exitConfirmed, &app, [] { QApplication::exit(0); });
     // The tournament left last time goes on; from now on every change of the game is kept.

@@ -4,6 +4,7 @@
 // own
 #include "AudioBackend.h"
 #include "BoardAccessible.h"
+#include "BoardSize.h"
 #include "Form1.h"
 #include "GameSound.h"
 #include "HighScoreBook.h"
@@ -31,26 +32,29 @@ void Wire(Program& program)
     QObject::connect(board, &Form1::gameEnded, board, [board, scores](qint32 score, int level) {
         scores->RecordHighScore(score, level, board);
     });
-    QObject::connect(board, &Form1::highScoresRequested, board, [board, scores] { scores->ShowHighScores(board); });
+    // The table opens at the board's size.
+    QObject::connect(board, &Form1::highScoresRequested, board,
+                     [board, scores] { scores->ShowHighScores(board, board->boardSize().zoom()); });
 }
 
 } // namespace
 
 Program Main(const QString& programFolder, const std::function<std::unique_ptr<AudioBackend>()>& makeAudio,
-             const std::function<void(const QString&)>& step, std::function<float()> random)
+             StartOptions options)
 {
-    auto done = [&step](const char* name) {
-        if (step)
-            step(QLatin1String(name));
+    auto done = [&options](const char* name) {
+        if (options.step)
+            options.step(QLatin1String(name));
     };
     // Large blocks (pictures drawn for a large board, the music's buffers) get pages of their
     // own that go back to the system when freed. By default the allocator raises this limit
     // once such a block has been freed, and later large blocks stay in the heap as holes it
     // does not give back.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    const double timeScale = options.timeScale;
     Program program;
     {
-        frmSplash splash;
+        frmSplash splash(timeScale);
         splash.exec();
     }
     done("splash");
@@ -60,9 +64,9 @@ Program Main(const QString& programFolder, const std::function<std::unique_ptr<A
     done("high scores");
 
     program.audio = makeAudio();
-    program.sound = std::make_unique<GameSound>(*program.audio, programFolder, ScaledMs(1000));
+    program.sound = std::make_unique<GameSound>(*program.audio, programFolder, ScaledMs(1000, timeScale));
     InstallBoardAccessibility();
-    program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(random), ScaledMs(1000) / 1000.0});
+    program.board = std::make_unique<Form1>(Form1::Services{programFolder, std::move(options.random), timeScale});
     Wire(program);
     done("board loaded");
     program.board->BindFeedbackPictures();

@@ -26,14 +26,23 @@ struct Program {
     ~Program();
 };
 
+/** What a test or a benchmark may change about the program; a player's program has none of it. */
+struct StartOptions {
+    /** Hears the name of each start-up step as it completes. */
+    std::function<void(const QString&)> step = nullptr;
+    /** Replaces the clock-seeded secrets. */
+    std::function<float()> random = nullptr;
+    /** Multiplies every timer of the program: the splash, the banners, the dropping pegs and
+     *  the music's status checks. */
+    double timeScale = 1.0;
+};
+
 /** Runs the start-up steps in order, each complete before the next: the splash (until it has
  *  closed itself), the high score table, the board window with the stored preferences, the
  *  feedback pictures, the colour bars and buttons, level 1, and the window shown. No secret is
- *  drawn and no music plays. makeAudio builds the sound system; step, when given, hears the
- *  name of each step as it completes. random, when given, replaces the clock-seeded secrets. */
+ *  drawn and no music plays. makeAudio builds the sound system. */
 [[nodiscard]] Program Main(const QString& programFolder,
                            const std::function<std::unique_ptr<AudioBackend>()>& makeAudio,
-                           const std::function<void(const QString&)>& step = {},
-                           std::function<float()> random = {});
+                           StartOptions options = {});
 
 } // namespace tintrix

@@ -30,7 +30,7 @@ QPixmap LogoPicture(const QString& name, qreal pixelRatio)
 
 } // namespace
 
-frmSplash::frmSplash(QWidget* parent)
+frmSplash::frmSplash(double timeScale, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName("frmSplash");
@@ -81,8 +81,8 @@ frmSplash::frmSplash(QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     connect(&Timer2, &QTimer::timeout, this, &frmSplash::Timer2_Timer);
     // Both timers run from the moment the splash loads.
-    Timer1.start(ScaledMs(2700));
-    Timer2.start(ScaledMs(75));
+    Timer1.start(ScaledMs(2700, timeScale));
+    Timer2.start(ScaledMs(75, timeScale));
 }
 
 int frmSplash::exec()

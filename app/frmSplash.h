@@ -11,11 +11,11 @@ class QLabel;
 namespace tintrix {
 
 /** Shown modally at start-up; closes itself 2700 ms after it loads. The logo runs through its
- *  three frames, one every 75 ms. */
+ *  three frames, one every 75 ms. Both times are multiplied by the time scale (1 for players). */
 class frmSplash : public QDialog {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit frmSplash(double timeScale = 1.0, QWidget* parent = nullptr);
 
     /** Shows the splash modally and returns once it has closed itself, even when its time
      *  ran out before the modal loop started. */

@@ -56,7 +56,7 @@ double BoardSize::Clamp(double zoom)
 
 int BoardSize::px(int twips) const
 {
-    return int(std::lround(double(twips) * m_zoom / kTwipsPerPixel));
+    return ZoomedTwips(twips, m_zoom);
 }
 
 QRect BoardSize::TwipGeometry(const QWidget* control)
@@ -153,8 +153,6 @@ void BoardSize::setZoom(double zoom)
     if (m_statusHeight == 0)
         m_statusHeight = status->sizeHint().height();
     m_zoom = zoom;
-    // The banner, the reveal window and the high score table follow the board's size.
-    SetBoardZoom(zoom);
     // At the normal size the status bar takes the window's font again, exactly as at start.
     const QFont font = zoom == kMinZoom ? QFont() : ZoomedFont(m_window.font(), zoom);
     status->setFont(font);
@@ -256,15 +254,6 @@ bool BoardSize::eventFilter(QObject* watched, QEvent* event)
             m_settle.start();
     }
     return QObject::eventFilter(watched, event);
-}
-
-QFont ZoomedFont(QFont font, double zoom)
-{
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * zoom);
-    else if (font.pixelSize() > 0)
-        font.setPixelSize(int(std::lround(font.pixelSize() * zoom)));
-    return font;
 }
 
 } // namespace tintrix

@@ -96,7 +96,4 @@ private:
     QTimer m_settle;          // the size is stored once it has stayed for a while
 };
 
-/** The board's font grown by a factor. */
-[[nodiscard]] QFont ZoomedFont(QFont font, double zoom);
-
 } // namespace tintrix

@@ -110,7 +110,10 @@ void BoardSpeech::renderBoardName()
     switch (m_game.phase()) {
     case Phase::Playing:
         SetAccessibleName(c.FieldBox1, QCoreApplication::translate("ScreenReader", "Guess rows"));
-        return; // the focus is on a hole or the check button
+        // The level being played, as the banner before it left the name; a resumed game comes
+        // straight here. The focus is on a hole or the check button.
+        name = QCoreApplication::translate("ScreenReader", "Level %1").arg(s.CurrentLevel);
+        break;
     case Phase::Idle:
         name = QCoreApplication::translate("ScreenReader", "Tintrix board, no game running. Control+N starts a new game.");
         break;

@@ -4,9 +4,7 @@
 
 // own
 #include "Game.h"
-
-#include <algorithm>
-#include <cmath>
+#include "TimeScale.h"
 
 namespace tintrix {
 
@@ -23,7 +21,7 @@ void CheckPacing::start()
         emit pegsDone();
         return;
     }
-    Timer1.start(std::max(1, int(std::lround(200 * m_timeScale))));
+    Timer1.start(ScaledMs(200, m_timeScale));
 }
 
 void CheckPacing::Timer1_Timer()

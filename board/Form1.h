@@ -39,7 +39,8 @@ class Form1 : public QMainWindow {
 public:
     /** What the board needs from outside: the program's folder (for the help file), optionally
      *  a fixed random source instead of the generator seeded at every New Game, and the factor
-     *  applied to the check's pace (1 for players). */
+     *  applied to every timer of the board: the check's pace and the banners' time (1 for
+     *  players). */
     struct Services {
         QString programFolder;
         std::function<float()> random;

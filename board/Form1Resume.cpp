@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 // own
+#include "BoardSize.h"
 #include "BoardSpeech.h"
 #include "LevelFrm.h"
 #include "PicFrm.h"
@@ -28,7 +29,8 @@ bool Form1::ResumeGame(const SavedGame& saved)
 
     const GameState& s = m_game.state();
     const int level = m_game.phase() == Phase::BetweenLevels ? s.CurrentLevel + 1 : s.CurrentLevel;
-    LevelFrm::Announce(this, QCoreApplication::translate("Board", "TOURNAMENT RESUMED"),
+    LevelFrm::Announce(this, {m_size->zoom(), m_services.timeScale},
+                       QCoreApplication::translate("Board", "TOURNAMENT RESUMED"),
                        QCoreApplication::translate("Board", "LEVEL %1, SCORE %2").arg(std::min(level, 36)).arg(s.Score),
                        [this] {
                            if (m_exiting)

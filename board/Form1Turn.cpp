@@ -112,8 +112,8 @@ void Form1::NextLevel()
         return;
     const LevelSpec& spec = *FetchLevel(CatalogueRowForLevel(*level));
     const QByteArray description(spec.LevelDescription.data(), qsizetype(spec.LevelDescription.size()));
-    LevelFrm::Announce(this, QCoreApplication::translate("Board", "LEVEL %1").arg(*level), QCoreApplication::translate("Board", description.constData()),
-                       UnlessExiting(this, [this] {
+    LevelFrm::Announce(this, {m_size->zoom(), m_services.timeScale}, QCoreApplication::translate("Board", "LEVEL %1").arg(*level),
+                       QCoreApplication::translate("Board", description.constData()), UnlessExiting(this, [this] {
                            if (!m_game.StartLevelPlay())
                                return;
                            m_panelColour = 0;
@@ -132,7 +132,7 @@ void Form1::EndGame_Click()
 
 void Form1::GameOver()
 {
-    LevelFrm::Announce(this, QCoreApplication::translate("Board", "SORRY!"), QCoreApplication::translate("Board", "GAME OVER"), UnlessExiting(this, [this] {
+    LevelFrm::Announce(this, {m_size->zoom(), m_services.timeScale}, QCoreApplication::translate("Board", "SORRY!"), QCoreApplication::translate("Board", "GAME OVER"), UnlessExiting(this, [this] {
         // Centred across the board, half its own height below the board's top.
         Masterfrm* reveal = c.MasterWindow;
         reveal->FitToBoard(m_size->zoom());
@@ -147,7 +147,8 @@ void Form1::GameOver()
 void Form1::FinishTournament()
 {
     // All 36 levels won: the tournament ends with its final score on the solved board.
-    LevelFrm::Announce(this, QCoreApplication::translate("Board", "CONGRATULATIONS!"), QCoreApplication::translate("Board", "ALL 36 LEVELS SOLVED"), UnlessExiting(this, [this] { endTournament(); }));
+    LevelFrm::Announce(this, {m_size->zoom(), m_services.timeScale}, QCoreApplication::translate("Board", "CONGRATULATIONS!"), QCoreApplication::translate("Board", "ALL 36 LEVELS SOLVED"),
+                       UnlessExiting(this, [this] { endTournament(); }));
 }
 
 void Form1::endTournament()

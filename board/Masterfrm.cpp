@@ -3,8 +3,7 @@
 
 #include "AppInfo.h"
 #include "ImageControl.h"
-#include "BoardSize.h"
-#include "Twips.h"
+#include "Zoom.h"
 
 // Qt
 #include <QCoreApplication>
@@ -50,7 +49,7 @@ Masterfrm::Masterfrm(QWidget* parent)
 
 void Masterfrm::FitToBoard(double zoom)
 {
-    const auto px = [zoom](int twips) { return int(std::lround(twips * zoom / kTwipsPerPixel)); };
+    const auto px = [zoom](int twips) { return ZoomedTwips(twips, zoom); };
     const auto place = [&px](QWidget* w, int left, int top, int width, int height) {
         w->setGeometry(px(left), px(top), px(width), px(height));
     };

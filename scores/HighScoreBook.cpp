@@ -217,9 +217,9 @@ void HighScoreBook::saveUnsaved()
         m_notice(parent, notice);
 }
 
-void HighScoreBook::ShowHighScores(QWidget* parent) const
+void HighScoreBook::ShowHighScores(QWidget* parent, double zoom) const
 {
-    HighScoreFrm window(m_table, parent);
+    HighScoreFrm window(m_table, zoom, parent);
     window.exec();
 }
 

@@ -57,8 +57,9 @@ public:
      *  told too, and the entry stays in memory and is saved with the next one. */
     void RecordHighScore(qint32 score, int level, QWidget* parent);
 
-    /** Shows HighScoreFrm modally with the current table. */
-    void ShowHighScores(QWidget* parent) const;
+    /** Shows HighScoreFrm modally with the current table, at the size factor of the board
+     *  window it opens over. */
+    void ShowHighScores(QWidget* parent, double zoom) const;
 
     [[nodiscard]] const HighScoreTable& table() const { return m_table; }
     /** Whether entries wait for another copy of the game to finish saving. */

@@ -87,25 +87,26 @@ QLabel* PlaceLabels::operator[](int i) const
     return m_labels[i - 1];
 }
 
-HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDialog(parent)
+HighScoreFrm::HighScoreFrm(const HighScoreTable& table, double zoom, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HighScoreFrm"));
     setWindowTitle(QCoreApplication::translate("HighScores", "Top Scores"));
     // The window follows the board's size.
-    setFont(ZoomedFont(font()));
+    setFont(ZoomedFont(font(), zoom));
+    const auto px = [zoom](int twips) { return ZoomedTwips(twips, zoom); };
 
     const QFontMetrics metrics = fontMetrics();
     const QSize number = widestNumber(metrics);
-    const int scoreWidth = std::max(ZoomedTwips(kScoreMinWidth), number.width());
-    const int levelLeft = ZoomedTwips(kScoreLeft) + scoreWidth + ZoomedTwips(kLevelGap);
+    const int scoreWidth = std::max(px(kScoreMinWidth), number.width());
+    const int levelLeft = px(kScoreLeft) + scoreWidth + px(kLevelGap);
     const QString levelPrefix = QCoreApplication::translate("HighScores", "LEVEL ");
-    const int levelWidth = std::max(ZoomedTwips(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
-    const int width = std::max(ZoomedTwips(kMinWidth), levelLeft + levelWidth + ZoomedTwips(kRightMargin));
-    const int rowHeight = std::max(ZoomedTwips(kRowHeight), number.height());
-    const int rowStep = std::max(ZoomedTwips(kRowStep), rowHeight + ZoomedTwips(kRowStep - kRowHeight));
-    const Rows rows{ZoomedTwips(kFirstRowTop), rowStep, rowHeight};
-    const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + ZoomedTwips(kButtonsGap);
-    setFixedSize(width, buttonsTop + ZoomedTwips(kButtonHeight) + ZoomedTwips(kBottomMargin));
+    const int levelWidth = std::max(px(kLevelMinWidth), metrics.horizontalAdvance(levelPrefix) + number.width());
+    const int width = std::max(px(kMinWidth), levelLeft + levelWidth + px(kRightMargin));
+    const int rowHeight = std::max(px(kRowHeight), number.height());
+    const int rowStep = std::max(px(kRowStep), rowHeight + px(kRowStep - kRowHeight));
+    const Rows rows{px(kFirstRowTop), rowStep, rowHeight};
+    const int buttonsTop = rows.top + (kHighScorePlaces - 1) * rows.step + rows.height + px(kButtonsGap);
+    setFixedSize(width, buttonsTop + px(kButtonHeight) + px(kBottomMargin));
 
     auto* heading = new QLabel(QCoreApplication::translate("HighScores", "TOP PLAYERS"), this);
     heading->setObjectName(QStringLiteral("lblTitle"));
@@ -115,10 +116,10 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 1.5);
     heading->setFont(font);
-    heading->setGeometry(0, ZoomedTwips(180), width, ZoomedTwips(420));
+    heading->setGeometry(0, px(180), width, px(420));
 
-    placeLabels(this, NameLbl, QStringLiteral("NameLbl"), rows, ZoomedTwips(kNameLeft), ZoomedTwips(kNameWidth), Qt::AlignLeft);
-    placeLabels(this, ScoreLbl, QStringLiteral("ScoreLbl"), rows, ZoomedTwips(kScoreLeft), scoreWidth, Qt::AlignRight);
+    placeLabels(this, NameLbl, QStringLiteral("NameLbl"), rows, px(kNameLeft), px(kNameWidth), Qt::AlignLeft);
+    placeLabels(this, ScoreLbl, QStringLiteral("ScoreLbl"), rows, px(kScoreLeft), scoreWidth, Qt::AlignRight);
     placeLabels(this, LevelTxt, QStringLiteral("LevelTxt"), rows, levelLeft, levelWidth, Qt::AlignLeft);
     // Places beyond the filled ones stay blank.
     for (int i = 1; i <= table.HighScoreCount; ++i) {
@@ -138,10 +139,10 @@ HighScoreFrm::HighScoreFrm(const HighScoreTable& table, QWidget* parent) : QDial
     Command1 = button(this, "Command1", QCoreApplication::translate("HighScores", "OK"));
     Command2 = button(this, "Command2", QCoreApplication::translate("HighScores", "Cancel"));
     // Both buttons as wide as the wider caption needs, and never narrower than the design.
-    const int buttonWidth = std::max({ZoomedTwips(kButtonWidth), Command1->sizeHint().width(), Command2->sizeHint().width()});
-    const int buttonsLeft = (width - 2 * buttonWidth - ZoomedTwips(kButtonGap)) / 2;
-    Command1->setGeometry(buttonsLeft, buttonsTop, buttonWidth, ZoomedTwips(kButtonHeight));
-    Command2->setGeometry(buttonsLeft + buttonWidth + ZoomedTwips(kButtonGap), buttonsTop, buttonWidth, ZoomedTwips(kButtonHeight));
+    const int buttonWidth = std::max({px(kButtonWidth), Command1->sizeHint().width(), Command2->sizeHint().width()});
+    const int buttonsLeft = (width - 2 * buttonWidth - px(kButtonGap)) / 2;
+    Command1->setGeometry(buttonsLeft, buttonsTop, buttonWidth, px(kButtonHeight));
+    Command2->setGeometry(buttonsLeft + buttonWidth + px(kButtonGap), buttonsTop, buttonWidth, px(kButtonHeight));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

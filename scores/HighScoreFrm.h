@@ -29,8 +29,9 @@ private:
 class HighScoreFrm : public QDialog {
     Q_OBJECT
 public:
-    /** Fills the labels from table; the window keeps no reference to it. */
-    explicit HighScoreFrm(const HighScoreTable& table, QWidget* parent = nullptr);
+    /** Fills the labels from table; the window keeps no reference to it. It is laid out at the
+     *  size factor of the board it opens over (1 is the normal size). */
+    explicit HighScoreFrm(const HighScoreTable& table, double zoom = 1.0, QWidget* parent = nullptr);
 
     PlaceLabels NameLbl;             // player names, left
     PlaceLabels ScoreLbl;            // scores, middle

@@ -42,12 +42,12 @@ protected:
 
 /** The banner's lettering. The classic dialog face is rarely installed; Arial and its
  *  metric twin come closest to it. */
-QFont BannerFont(double pointSize, bool bold)
+QFont BannerFont(double pointSize, bool bold, double zoom)
 {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize * BoardZoom());
+    font.setPointSizeF(pointSize * zoom);
     font.setBold(bold);
     return font;
 }
@@ -77,11 +77,12 @@ void FitOnOneRow(QLabel* label)
     label->setFont(font);
 }
 
-QLabel* NewLine(QWidget* parent, const char* name, QRect twips, const QFont& font, const QColor& colour)
+QLabel* NewLine(QWidget* parent, const char* name, QRect twips, double zoom, const QFont& font, const QColor& colour)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(ZoomedTwips(twips.x()), ZoomedTwips(twips.y()), ZoomedTwips(twips.width()), ZoomedTwips(twips.height()));
+    label->setGeometry(ZoomedTwips(twips.x(), zoom), ZoomedTwips(twips.y(), zoom), ZoomedTwips(twips.width(), zoom),
+                       ZoomedTwips(twips.height(), zoom));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setFont(font);
@@ -93,29 +94,32 @@ QLabel* NewLine(QWidget* parent, const char* name, QRect twips, const QFont& fon
 
 } // namespace
 
-LevelFrm::LevelFrm(QWidget* boardWindow)
-    : QDialog(boardWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_board(boardWindow)
+LevelFrm::LevelFrm(QWidget* boardWindow, BannerScale scale)
+    : QDialog(boardWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_board(boardWindow),
+      m_scale(scale)
 {
     setObjectName("LevelFrm");
     setWindowTitle(" ");
     setModal(true);
-    setFixedSize(ZoomedTwips(3615), ZoomedTwips(1215));
+    const double zoom = m_scale.zoom;
+    setFixedSize(ZoomedTwips(3615, zoom), ZoomedTwips(1215, zoom));
 
     auto* picture1 = new BannerPicture(this);
     picture1->setObjectName("Picture1");
-    picture1->setGeometry(0, 0, ZoomedTwips(3615), ZoomedTwips(1215));
+    picture1->setGeometry(0, 0, ZoomedTwips(3615, zoom), ZoomedTwips(1215, zoom));
 
-    Label1 = NewLine(picture1, "Label1", {120, 120, 3375, 375}, BannerFont(12, true), QColor(250, 208, 90));
-    Label2 = NewLine(picture1, "Label2", {120, 600, 3375, 495}, BannerFont(9.75, false), QColor(246, 232, 204));
+    Label1 = NewLine(picture1, "Label1", {120, 120, 3375, 375}, zoom, BannerFont(12, true, zoom), QColor(250, 208, 90));
+    Label2 = NewLine(picture1, "Label2", {120, 600, 3375, 495}, zoom, BannerFont(9.75, false, zoom), QColor(246, 232, 204));
     // Clicks on the banner or its lines do nothing: it always keeps its full time.
 
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &LevelFrm::Timer1_Timer);
 }
 
-void LevelFrm::Announce(QWidget* boardWindow, const QString& line1, const QString& line2, std::function<void()> then)
+void LevelFrm::Announce(QWidget* boardWindow, BannerScale scale, const QString& line1, const QString& line2,
+                        std::function<void()> then)
 {
-    auto* banner = new LevelFrm(boardWindow);
+    auto* banner = new LevelFrm(boardWindow, scale);
     banner->setAttribute(Qt::WA_DeleteOnClose);
     banner->setWindowModality(Qt::ApplicationModal);
     banner->Label1->setText(line1);
@@ -164,7 +168,7 @@ void LevelFrm::Form_Load()
         const QSize outer = size().grownBy(frame);
         move(outerBoard.left() + outerBoard.width() / 2 - outer.width() / 2, outerBoard.top() + outer.height() / 2);
     }
-    Timer1.start(ScaledMs(3000));
+    Timer1.start(ScaledMs(3000, m_scale.time));
 }
 
 void LevelFrm::Timer1_Timer()

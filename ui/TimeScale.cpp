@@ -2,16 +2,16 @@
 #include "TimeScale.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace tintrix {
 
-namespace {
-double g_factor = 1.0;
+int ScaledMs(int ms, double timeScale)
+{
+    if (!(timeScale > 0) || !std::isfinite(timeScale))
+        timeScale = 1.0;
+    return int(std::lround(std::clamp(ms * timeScale, 1.0, double(INT_MAX))));
 }
-
-void SetTimeScale(double factor) { g_factor = factor > 0 ? factor : 1.0; }
-
-int ScaledMs(int ms) { return std::max(1, int(std::lround(ms * g_factor))); }
 
 } // namespace tintrix

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's timers run at their real lengths; tests shorten them all by one factor.
+// The game's timers run at their real lengths; tests shorten them all by one factor, handed
+// from the program's start to every window that times something.
 #pragma once
 
 namespace tintrix {
 
-/** Sets the factor applied to every timer interval of the game (1 for players). */
-void SetTimeScale(double factor);
-
-/** A timer interval of the game, in milliseconds, after the time scale: at least 1. */
-[[nodiscard]] int ScaledMs(int ms);
+/** A timer interval of the game in milliseconds after the time scale (1 for players; a scale
+ *  that is not above 0 counts as 1): at least 1. */
+[[nodiscard]] int ScaledMs(int ms, double timeScale);
 
 } // namespace tintrix

@@ -7,7 +7,6 @@
 //   TournamentPlayer play <program folder> <data folder> <seed> [save <n> | peg <n>]
 //   TournamentPlayer second <program folder> <data folder>   (starts, plays one peg, ends)
 #include "BoardFixture.h"
-#include "TimeScale.h"
 #include "TournamentKeeper.h"
 
 #include <QApplication>
@@ -92,7 +91,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    SetTimeScale(0.05);
     const QStringList args = app.arguments();
     if (args.size() < 4)
         return 2;
@@ -106,7 +104,7 @@ int main(int argc, char* argv[])
         auto made = std::make_unique<RecordingAudio>();
         audio = made.get();
         return made;
-    }, {}, [&engine] { return std::uniform_real_distribution<float>(0.0f, 0.999f)(engine); });
+    }, {.random = [&engine] { return std::uniform_real_distribution<float>(0.0f, 0.999f)(engine); }, .timeScale = 0.05});
     ModalLog log;
     ModalAnswerer answerer([&log](QWidget* w) {
         const qsizetype before = log.seen.size();

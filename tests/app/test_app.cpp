@@ -20,6 +20,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace tintrix;
 using namespace tintrix::test;
 
@@ -55,13 +57,14 @@ private slots:
                 audio = made.get();
                 return made;
             },
-            [&](const QString& step) {
+            {.step = [&](const QString& step) {
                 steps << step;
                 if (step == "splash")
                     boardBeforeSplashClosed = open([](QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; });
                 if (step == "high scores")
                     splashOpenAtScores = open([](QWidget* w) { return qobject_cast<frmSplash*>(w) && w->isVisible(); });
-            });
+            },
+            .timeScale = kTestTimeScale});
         QCOMPARE(steps, (QStringList{"splash", "high scores", "board loaded", "pictures", "level 1", "shown"}));
         QVERIFY(!boardBeforeSplashClosed && !splashOpenAtScores);
         QVERIFY(program.board->isVisible());
@@ -69,6 +72,29 @@ private slots:
         QCOMPARE(program.board->game().secret(), std::vector<int>(4, 0));
         QVERIFY(audio && audio->fakeMidi.calls.isEmpty() && audio->effects.isEmpty());
         QVERIFY(!QFile::exists(QDir(folder.path()).filePath("Hsl.hsl")));
+    }
+
+    // A timer's length at a time scale: rounded, never below 1 ms, and a scale that is no
+    // factor (0, negative, not a number) leaves the real length.
+    void timersFollowTheTimeScale_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("scaled");
+        QTest::newRow("banner in tests") << 3000 << 0.02 << 60;
+        QTest::newRow("logo frame rounded") << 75 << 0.02 << 2;
+        QTest::newRow("never below 1 ms") << 10 << 0.001 << 1;
+        QTest::newRow("slower") << 200 << 2.5 << 500;
+        QTest::newRow("zero") << 3000 << 0.0 << 3000;
+        QTest::newRow("negative") << 3000 << -0.5 << 3000;
+        QTest::newRow("not a number") << 3000 << std::nan("") << 3000;
+    }
+    void timersFollowTheTimeScale()
+    {
+        QFETCH(int, ms);
+        QFETCH(double, scale);
+        QFETCH(int, scaled);
+        QCOMPARE(ScaledMs(ms, scale), scaled);
     }
 
     // Shown modally, the splash returns on its own after its (scaled) time, and Escape does
@@ -84,11 +110,11 @@ private slots:
     void splashClosesItselfAfterItsTime()
     {
         QFETCH(bool, lateLoop);
-        PrepareTestEnvironment(0.02);
-        const int lifetime = ScaledMs(2700);
+        PrepareTestEnvironment();
+        const int lifetime = 2700 * kTestTimeScale;
         QElapsedTimer clock;
         clock.start();
-        frmSplash splash(nullptr);
+        frmSplash splash(kTestTimeScale);
         if (lateLoop)
             QThread::msleep(lifetime + 20);
         QTimer::singleShot(0, &splash, [&] { QTest::keyClick(&splash, Qt::Key_Escape); });
@@ -102,7 +128,8 @@ private slots:
     // closes by itself after its time, and Announce calls back only then.
     void bannerOnlyClosesByItself()
     {
-        PrepareTestEnvironment(0.05);
+        PrepareTestEnvironment();
+        const double timeScale = 0.05;
         QWidget board;
         board.setGeometry(200, 150, 500, 400);
         board.show();
@@ -130,10 +157,11 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         qint64 elapsed = -1;
-        LevelFrm::Announce(&board, "LEVEL 7", "5 SPACES, 6 COLORS, NO DUPLICATES", [&] { elapsed = clock.elapsed(); });
+        LevelFrm::Announce(&board, {1.0, timeScale}, "LEVEL 7", "5 SPACES, 6 COLORS, NO DUPLICATES",
+                           [&] { elapsed = clock.elapsed(); });
         QVERIFY(QTest::qWaitFor([&] { return elapsed >= 0; }, 5000));
         QVERIFY2(closedEarlyBy.isEmpty(), qPrintable(closedEarlyBy.join(", ")));
-        QVERIFY2(elapsed >= ScaledMs(3000) * 9 / 10, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= 3000 * timeScale * 9 / 10, qPrintable(QString::number(elapsed)));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
@@ -152,7 +180,7 @@ private slots:
     void soundModuleOpensAtNewGameOrGameStaysSilent()
     {
         QFETCH(QString, module);
-        PrepareTestEnvironment(0.02);
+        PrepareTestEnvironment();
         ProgramFolder folder;
         const QString modulePath = QDir(folder.path()).filePath(kSoundModuleName);
         const QDir built(QStringLiteral(TINTRIX_PROGRAM_DIR));
@@ -171,7 +199,7 @@ private slots:
             auto made = CreateGameAudio(folder.path());
             sound = dynamic_cast<SoundModule*>(made.get());
             return made;
-        });
+        }, {.timeScale = kTestTimeScale});
         QVERIFY(sound && !sound->loaded());
         QVERIFY(!mapped("tintrix-sound") && !mapped("libfluidsynth") && !mapped("libQt6Multimedia"));
 

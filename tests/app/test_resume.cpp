@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(fx.panel(1)->text(), QString("Score: 000"));
         QCOMPARE(fx.panel(2)->text(), QString("Level 1"));
         QVERIFY(fx.checkButton()->isEnabled() && fx.act("EndGame")->isEnabled());
+        // A screen reader hears the level played, not the board at rest.
+        QCOMPARE(fx.spoken(fx.f().centralWidget()), QString("Level 1"));
 
         fx.win();
         QCOMPARE(fx.log.seen.last(), QString("banner:LEVEL 2/4 SPACES, 7 COLORS, NO DUPLICATES"));

@@ -79,7 +79,8 @@ public:
                   audio = made.get();
                   return made;
               },
-              {}, [this] { return std::uniform_real_distribution<float>(0.0f, 0.999f)(engine); })),
+              {.random = [this] { return std::uniform_real_distribution<float>(0.0f, 0.999f)(engine); },
+               .timeScale = kTestTimeScale})),
           answerer([this](QWidget* w) {
               AnswerBoardModal(w, log);
               return false;

@@ -3,9 +3,9 @@
 // board's size, and the preferences (defaults, damaged values, writing at once, sound and
 // music, style, leaving).
 #include "BoardFixture.h"
+#include "HighScoreFrm.h"
 #include "LevelCatalogue.h"
 #include "Twips.h"
-#include "Zoom.h"
 
 #include <QScreen>
 
@@ -158,6 +158,42 @@ private slots:
         fx.settle();
         QCOMPARE(banner, QSize(px(3615), px(1215)));
         QCOMPARE(reveal, QSize(px(3000), px(2160)));
+    }
+
+    // Each board hands its own size, and the program's time scale, to the windows it opens,
+    // whatever size another board has: a board made later at the normal size leaves the banner
+    // and the high score table of a larger board at that board's size.
+    void windowsOpenAtTheirOwnBoardsSize()
+    {
+        BoardFixture large;
+        large.act("ZoomIn")->trigger();
+        large.act("ZoomIn")->trigger();
+        BoardFixture normal;
+        normal.act("ZoomReset")->trigger();
+        QCOMPARE(large.f().boardSize().zoom(), 1.5);
+        QCOMPARE(normal.f().boardSize().zoom(), 1.0);
+        QSize tables[2];
+        for (BoardFixture* fx : {&large, &normal}) {
+            const double zoom = fx->f().boardSize().zoom();
+            QSize& table = tables[fx == &normal];
+            QSize banner;
+            BannerScale bannerScale;
+            fx->log.onOpen = [&](QWidget* w) {
+                if (auto* shown = qobject_cast<LevelFrm*>(w); shown && w->parentWidget() == &fx->f())
+                    banner = w->size(), bannerScale = shown->scale();
+                if (qobject_cast<HighScoreFrm*>(w) && w->parentWidget() == &fx->f())
+                    table = w->size();
+                return false;
+            };
+            fx->newGame();
+            fx->act("HighScores")->trigger();
+            fx->log.onOpen = {};
+            const auto px = [zoom](int twips) { return int(std::lround(twips * zoom / 15)); };
+            QCOMPARE(banner, QSize(px(3615), px(1215)));
+            QCOMPARE(bannerScale.time, kTestTimeScale);
+            QCOMPARE(table, HighScoreFrm(fx->program.scores->table(), zoom).size());
+        }
+        QVERIFY(tables[0].width() > tables[1].width() && tables[0].height() > tables[1].height());
     }
 
     // The size is remembered under its own key, a step just before leaving included.

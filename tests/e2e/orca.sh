@@ -9,8 +9,10 @@
 # secret it heard, wins, gives up on level 2, enters a name for the high score table and
 # leaves. The first run's timers go at twice the speed (TINTRIX_TEST_TIME_SCALE); the second
 # keeps the real ones, which Orca needs to speak a running check. Every step waits for what
-# Orca says. A third run, in German, plays one row and hears German words (german_row). Orca's
-# log and the spoken lines of the second and the German run are kept in the artefact folder.
+# Orca says. A third run starts from a tournament kept at level 19 and hears, row by row, which
+# rows' feedback is hidden; a fourth, in German, plays one row and hears German words
+# (german_row). Orca's log and the spoken lines of the second and the German run are kept in
+# the artefact folder.
 #
 # usage: orca.sh <program folder (build/bin)> <artefact folder>
 set -euo pipefail
@@ -109,6 +111,60 @@ new_game() {
 }
 # said_times <text> <count>: Orca said the text exactly so many times since the mark.
 said_times() { local n; n=$(spoken "$mark" | grep -cF -- "$1" || true); [ "$n" -eq "$2" ] || e2e_fail "Orca said '$1' $n times, not $2"; }
+
+# --- Level 19: covered feedback in words -------------------------------------------------
+# From level 19 on only the newest checked row keeps its black and grey pegs; older rows'
+# feedback turns into X marks, and each check says which rows are hidden. The game starts from
+# a tournament kept at level 19 in a data folder of this run's own, with a secret chosen here:
+# pink, blue, purple, green (keys 1 2 3 4). Levels 1 to 18, each won on its last row, give
+# 250 x (1 + 2 + ... + 18) = 42750 points.
+kept_tool="${TINTRIX_KEPT_TOURNAMENT:-$source_folder/tintrix_kept_tournament}"
+# level19_row <keys> <colour words> <what Orca says after the check>: fills and checks a row.
+level19_row() {
+    # shellcheck disable=SC2086  # the keys, one word each
+    press $1
+    expect "\. Check row [0-9]: $2 push button\.$"
+    settle
+    press Return
+    expect "$3"
+}
+level19_run() {
+    local data="$E2E_TMP/level19-data"
+    [ -x "$kept_tool" ] || e2e_fail "$kept_tool is missing (it is built with the tests)"
+    mkdir -p "$data/tintrix"
+    "$kept_tool" 19 42750 1 2 3 4 >"$data/tintrix/tournament.sav" || e2e_fail "the level 19 tournament was not written"
+    local start
+    start=$(log_mark) mark=$(log_mark)
+    e2e_start_game "$E2E_TMP/elsewhere" env TINTRIX_TEST_TIME_SCALE=0.5 XDG_DATA_HOME="$data" "$program/tintrix"
+    board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the board window did not appear"
+    e2e_activate "$board"
+    expect '^TOURNAMENT RESUMED dialog LEVEL 19, SCORE 42750\.$'
+    e2e_wait_gone '^ $' 15 || e2e_fail "the resumed tournament's banner stayed"
+    expect 'Row 1, hole 1, empty'
+    settle
+    level19_row "2 1 4 3" "blue, pink, green, purple" \
+        '^Row 1: no black, four grey\. Row 2, hole 1, empty push button\.$'
+    level19_row "1 2 5 6" "pink, blue, orange, light blue" \
+        '^Row 2: two black, no grey\. The feedback of row 1 is hidden\. Row 3, hole 1, empty push button\.$'
+    level19_row "1 3 2 4" "pink, purple, blue, green" \
+        '^Row 3: two black, two grey\. The feedback of rows 1 to 2 is hidden\. Row 4, hole 1, empty push button\.$'
+    # Won on the fourth of eight rows: 19 x 250 points and 4 rows left x 19 x 25 more.
+    level19_row "1 2 3 4" "pink, blue, purple, green" \
+        '^Row 4: four black, no grey\. Solved! Level 19 won, score 49400\.'
+    expect '^LEVEL 20 dialog '
+    e2e_wait_gone '^ $' 15 || e2e_fail "the level 20 banner stayed"
+    expect 'Row 1, hole 1, empty'
+    # Leaving: the question (heard in the other run) answered once its window shows.
+    settle
+    press ctrl+q
+    e2e_wait_window '^Tintrix$' 15 >/dev/null || e2e_fail "the Exit question did not appear"
+    settle
+    press alt+y
+    e2e_wait_exit 15 || e2e_fail "the game did not end after Exit was confirmed"
+    [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
+    grep -qx 'level 20' "$data/tintrix/tournament.sav" || e2e_fail "the tournament was not kept at level 20"
+    spoken "$start" >"$E2E_ART/spoken-level19.txt"
+}
 
 # --- Run 1: lose level 1 and hear the secret ---------------------------------------------
 # Eight rows of pink alone, never the secret (level 1 repeats no colour); the last one's
@@ -273,6 +329,9 @@ german_row() {
     e2e_stop "$GAME_PID"
 }
 german_row
+
+# The level 19 run, once the two runs above have ended.
+level19_run
 
 cp "$ORCA_LOG" "$E2E_ART/orca-debug.log"
 e2e_log "PASS"

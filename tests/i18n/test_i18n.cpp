@@ -8,6 +8,7 @@
 #include "HighScoreBook.h"
 #include "HighScoreCodec.h"
 #include "HighScoreFrm.h"
+#include "BoardSize.h"
 #include "LevelCatalogue.h"
 #include "LevelFrm.h"
 #include "ScoreTestFolders.h"
@@ -15,7 +16,6 @@
 #include "Score.h"
 #include "Spoken.h"
 #include "TestSupport.h"
-#include "Zoom.h"
 #include "TournamentKeeper.h"
 #include "Translations.h"
 #include "frmAbout.h"
@@ -223,26 +223,27 @@ HighScoreTable FullTable()
 }
 
 /** The banner as the board raises it, looked at while it shows. */
-void LookAtBanner(const Look& look, const QString& name, const QString& line1, const QString& line2)
+void LookAtBanner(const Look& look, double zoom, const QString& name, const QString& line1, const QString& line2)
 {
     bool closed = false;
-    LevelFrm::Announce(nullptr, line1, line2, [&closed] { closed = true; });
+    LevelFrm::Announce(nullptr, {zoom, kTestTimeScale}, line1, line2, [&closed] { closed = true; });
     auto* banner = QApplication::activeModalWidget();
     QVERIFY(banner);
     look(name, banner);
     QVERIFY(WaitFor([&closed] { return closed; }));
 }
 
-/** Opens every window outside the board in turn and lets look see each one while it shows. */
-void VisitWindows(const Look& look)
+/** Opens every window outside the board in turn, at the board's size factor, and lets look see
+ *  each one while it shows. */
+void VisitWindows(const Look& look, double zoom = 1.0)
 {
     auto board = [](const char* text) { return QCoreApplication::translate("Board", text); };
     // Every level's description; the board raises levels 1, 19 and 36 itself (VisitBoard).
     for (const LevelSpec& spec : kLevelCatalogue)
-        LookAtBanner(look, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
+        LookAtBanner(look, zoom, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
                      board(spec.LevelDescription.data()));
     {
-        frmSplash splash;
+        frmSplash splash(kTestTimeScale);
         splash.show();
         look("splash", &splash);
     }
@@ -252,7 +253,7 @@ void VisitWindows(const Look& look)
         look("about", &about);
     }
     for (const bool empty : {false, true}) {
-        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable());
+        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable(), zoom);
         scores.show();
         look(empty ? "high-scores-empty" : "high-scores", &scores);
     }
@@ -599,7 +600,6 @@ private slots:
         QFETCH(QString, language);
         QFETCH(double, zoom);
         QVERIFY(!InstallTranslations(kTranslations, {language}).isEmpty());
-        SetBoardZoom(zoom);
         QStringList clipped;
         const Look lookAt = [&](const QString& name, QWidget* window) {
             for (const QString& c : Clipped(window))
@@ -607,10 +607,9 @@ private slots:
             if (zoom == 1.0)
                 SaveScreenshot(language, name, window);
         };
-        VisitWindows(lookAt);
+        VisitWindows(lookAt, zoom);
         QString firstTopic;
-        VisitBoard(lookAt, int(std::lround((zoom - 1.0) / kZoomStep)), firstTopic);
-        SetBoardZoom(1.0);
+        VisitBoard(lookAt, int(std::lround((zoom - 1.0) / BoardSize::kZoomStep)), firstTopic);
         if (QTest::currentTestFailed())
             return;
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
-#include "TimeScale.h"
-
 // Qt
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,10 +14,9 @@
 
 namespace tintrix::test {
 
-void PrepareTestEnvironment(double timeScale)
+void PrepareTestEnvironment()
 {
     QStandardPaths::setTestModeEnabled(true);
-    SetTimeScale(timeScale);
     ClearSettings();
     // The per-user data folder (high scores saved there) starts empty too.
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();

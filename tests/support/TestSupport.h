@@ -13,9 +13,12 @@
 
 namespace tintrix::test {
 
-/** Settings and data in Qt's test mode (never the player's own), emptied, and timers 50 times faster.
- *  Call first in initTestCase. */
-void PrepareTestEnvironment(double timeScale = 0.02);
+/** The time scale the tests hand to the program: its timers run 50 times faster. */
+inline constexpr double kTestTimeScale = 0.02;
+
+/** Settings and data in Qt's test mode (never the player's own), emptied. Call first in
+ *  initTestCase. */
+void PrepareTestEnvironment();
 
 /** Empties this test program's settings store. */
 void ClearSettings();
