@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FluidMidi.h"
+#include "SoundFontSubset.h"
 
 // Qt
 #include <QFile>
@@ -110,7 +111,7 @@ bool FluidMidi::open(const QString& path)
     const QByteArray bytes = file.readAll();
     const MidiFileInfo info = ReadMidiFileInfo(
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
-    if (!info.valid || !ensureSynth())
+    if (!info.valid || !ensureSynth() || !ensureFont(info.programs))
         return false;
 
     // Nothing of an earlier piece may sound on into this one.
@@ -199,10 +200,6 @@ bool FluidMidi::ensureSynth()
     if (m_synth)
         return true;
     silenceLibraries();
-    const QString soundFont = firstExisting(m_options.soundFonts);
-    if (soundFont.isEmpty())
-        return false;
-
     std::unique_ptr<_fluid_hashtable_t, Deleter> settings(new_fluid_settings());
     if (!settings)
         return false;
@@ -229,12 +226,34 @@ bool FluidMidi::ensureSynth()
     fluid_settings_setnum(s, "synth.gain", 0.6);
 
     std::unique_ptr<_fluid_synth_t, Deleter> synth(new_fluid_synth(s));
-    if (!synth || fluid_synth_sfload(synth.get(), QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED)
+    if (!synth || !AddSubsetFontLoader(synth.get(), s))
         return false;
     m_settings = std::move(settings);
     m_synth = std::move(synth);
-    // Reading the SoundFont leaves about 1.5 MB of the heap free but in use by the process;
-    // give it back, or the game keeps it for as long as it runs.
+    return true;
+}
+
+bool FluidMidi::ensureFont(std::bitset<128> programs)
+{
+    programs.set(0);
+    if (m_font >= 0 && (programs & ~m_fontPrograms).none())
+        return true;
+    const QString soundFont = firstExisting(m_options.soundFonts);
+    if (soundFont.isEmpty())
+        return false;
+    if (m_font >= 0)
+        fluid_synth_sfunload(m_synth.get(), m_font, 1);
+    m_font = -1;
+    // A piece needs the presets of its own programs alone (see SoundFontSubset.h).
+    const std::string path = QFile::encodeName(soundFont).toStdString();
+    const std::string name = m_options.wholeSoundFont ? path : SubsetFontName(path, programs);
+    const int font = fluid_synth_sfload(m_synth.get(), name.c_str(), 1);
+    if (font == FLUID_FAILED)
+        return false;
+    m_font = font;
+    m_fontPrograms = m_options.wholeSoundFont ? std::bitset<128>().set() : programs;
+    // Reading the SoundFont leaves part of the heap free but in use by the process; give it
+    // back, or the game keeps it for as long as it runs.
     malloc_trim(0);
     return true;
 }

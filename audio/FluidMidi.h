@@ -11,6 +11,7 @@
 #include <QTimer>
 
 // Std
+#include <bitset>
 #include <memory>
 
 struct _fluid_hashtable_t;
@@ -33,6 +34,9 @@ struct FluidMidiOptions {
      *  everything up to 16 kHz, plenty for background music, and takes about 30% less
      *  processor time than 44.1 kHz; the sound server converts to its own rate. */
     int sampleRate = 32000;
+    /** Loads every preset of the SoundFont rather than those of the piece's programs alone:
+     *  the same notes for several megabytes more, for comparing the two. */
+    bool wholeSoundFont = false;
 };
 
 /** The SoundFonts and drivers of a Debian desktop. */
@@ -82,6 +86,7 @@ private:
     };
 
     bool ensureSynth();
+    bool ensureFont(std::bitset<128> programs);
     bool makePlayer();
     void startDriver();
     void dropDriver();
@@ -92,6 +97,8 @@ private:
     QByteArray m_piece;
     MidiFileInfo m_info;
     bool m_playing = false;
+    int m_font = -1;                // FluidSynth's number of the loaded SoundFont
+    std::bitset<128> m_fontPrograms; // the programs it holds
 
     // Declared in order of construction, so they are destroyed driver first.
     std::unique_ptr<_fluid_hashtable_t, Deleter> m_settings;

@@ -81,9 +81,13 @@ int channelDataBytes(std::uint8_t status)
     return kind == 0xc0 || kind == 0xd0 ? 1 : 2;
 }
 
+bool isProgramChange(std::uint8_t status) { return (status & 0xf0) == 0xc0; }
+
 // Walks one track's events; returns its length in ticks and adds its tempo changes
-// (tick -> microseconds per quarter). Empty when the track is malformed.
-std::optional<std::int64_t> readTrack(Reader track, std::map<std::int64_t, std::uint32_t>& tempos)
+// (tick -> microseconds per quarter) and the programs it selects. Empty when the track is
+// malformed.
+std::optional<std::int64_t> readTrack(Reader track, std::map<std::int64_t, std::uint32_t>& tempos,
+                                      std::bitset<128>& programs)
 {
     std::int64_t tick = 0;
     std::uint8_t running = 0;
@@ -96,6 +100,8 @@ std::optional<std::int64_t> readTrack(Reader track, std::map<std::int64_t, std::
             // Running status: this byte is the first data byte of a repeated channel message.
             if (running == 0)
                 return std::nullopt;
+            if (isProgramChange(running))
+                programs.set(status);
             track.skip(std::size_t(channelDataBytes(running) - 1));
             continue;
         }
@@ -117,7 +123,10 @@ std::optional<std::int64_t> readTrack(Reader track, std::map<std::int64_t, std::
             return std::nullopt; // system messages other than sysex do not belong in a file
         } else {
             running = status;
-            track.skip(std::size_t(channelDataBytes(status)));
+            if (isProgramChange(status))
+                programs.set(track.byte() & 0x7f);
+            else
+                track.skip(std::size_t(channelDataBytes(status)));
         }
         if (track.failed())
             return std::nullopt;
@@ -159,6 +168,7 @@ MidiFileInfo ReadMidiFileInfo(std::span<const std::uint8_t> bytes)
         return info; // division with the top bit set is SMPTE time, which the player lacks
 
     std::map<std::int64_t, std::uint32_t> tempos;
+    std::bitset<128> programs;
     std::int64_t longest = 0;
     int found = 0;
     while (found < tracks) {
@@ -168,7 +178,7 @@ MidiFileInfo ReadMidiFileInfo(std::span<const std::uint8_t> bytes)
             return info;
         if (id != 0x4d54726b) // "MTrk"; other chunks are skipped, as the standard asks
             continue;
-        const std::optional<std::int64_t> length = readTrack(chunk, tempos);
+        const std::optional<std::int64_t> length = readTrack(chunk, tempos, programs);
         if (!length)
             return info;
         longest = std::max(longest, *length);
@@ -181,6 +191,7 @@ MidiFileInfo ReadMidiFileInfo(std::span<const std::uint8_t> bytes)
     info.ticksPerQuarter = division;
     info.totalTicks = longest;
     info.durationMs = durationMs(longest, division, tempos);
+    info.programs = programs;
     return info;
 }
 
