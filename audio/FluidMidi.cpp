@@ -185,6 +185,18 @@ qint64 FluidMidi::position() const
     return isOpen() ? qint64(fluid_player_get_current_tick(m_player.get())) : 0;
 }
 
+int FluidMidi::presetsLoaded() const
+{
+    fluid_sfont_t* font = m_synth ? fluid_synth_get_sfont_by_id(m_synth.get(), m_font) : nullptr;
+    if (!font)
+        return 0;
+    int presets = 0;
+    fluid_sfont_iteration_start(font);
+    while (fluid_sfont_iteration_next(font))
+        ++presets;
+    return presets;
+}
+
 bool FluidMidi::renderOffline(float* out, int frames)
 {
     if (m_driver || !m_synth || frames <= 0)
@@ -233,9 +245,8 @@ bool FluidMidi::ensureSynth()
     return true;
 }
 
-bool FluidMidi::ensureFont(std::bitset<128> programs)
+bool FluidMidi::ensureFont(const std::bitset<128>& programs)
 {
-    programs.set(0);
     if (m_font >= 0 && (programs & ~m_fontPrograms).none())
         return true;
     const QString soundFont = firstExisting(m_options.soundFonts);
@@ -252,6 +263,7 @@ bool FluidMidi::ensureFont(std::bitset<128> programs)
         return false;
     m_font = font;
     m_fontPrograms = m_options.wholeSoundFont ? std::bitset<128>().set() : programs;
+    m_fontPrograms.set(0);
     // Reading the SoundFont leaves part of the heap free but in use by the process; give it
     // back, or the game keeps it for as long as it runs.
     malloc_trim(0);

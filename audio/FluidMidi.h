@@ -72,6 +72,9 @@ public:
     /** Whether an audio driver is running now (while playing, and shortly after a stop). */
     [[nodiscard]] bool hasAudioDriver() const { return m_driver != nullptr; }
 
+    /** How many presets of the SoundFont FluidSynth holds now; 0 before a piece is opened. */
+    [[nodiscard]] int presetsLoaded() const;
+
     /** Renders frames of interleaved stereo into out (2 * frames floats) on the calling thread,
      *  advancing a playing piece as a driver would. For checking the music without a sound
      *  card; refused (false) while an audio driver runs or before a piece has been opened. */
@@ -86,7 +89,7 @@ private:
     };
 
     bool ensureSynth();
-    bool ensureFont(std::bitset<128> programs);
+    bool ensureFont(const std::bitset<128>& programs);
     bool makePlayer();
     void startDriver();
     void dropDriver();

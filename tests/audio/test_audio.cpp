@@ -304,14 +304,15 @@ private slots:
         }
     }
 
-    // The piece played from the SoundFont cut down to its programs gives exactly the samples it
-    // gives from the whole font, from its first note, across its loop point and after a stop.
+    // The piece played from the SoundFont cut down to its programs (a few of its presets) gives
+    // exactly the samples it gives from the whole font, from its first note and across a rewind.
     void cutDownFontSoundsTheSame()
     {
         const QStringList fonts = DefaultFluidMidiOptions().soundFonts;
         if (std::none_of(fonts.begin(), fonts.end(), [](const QString& font) { return QFileInfo(font).isFile(); }))
             QSKIP("no General MIDI SoundFont installed");
-        const auto render = [](bool whole) {
+        int presets[2] = {};
+        const auto render = [&presets](bool whole) {
             FluidMidiOptions options = DefaultFluidMidiOptions();
             options.drivers.clear();
             options.wholeSoundFont = whole;
@@ -319,6 +320,7 @@ private slots:
             std::vector<float> out(std::size_t(2 * options.sampleRate * 14));
             if (!midi.open(QStringLiteral(TINTRIX_PROGRAM_DIR "/Airy.mid")))
                 return std::vector<float>{};
+            presets[whole] = midi.presetsLoaded();
             midi.play();
             const int step = options.sampleRate;
             for (std::size_t at = 0; at < out.size(); at += std::size_t(2 * step)) {
@@ -336,6 +338,8 @@ private slots:
         QVERIFY(!whole.empty());
         QVERIFY(std::any_of(whole.begin(), whole.end(), [](float v) { return std::abs(v) > 0.01f; }));
         QVERIFY(whole == cut);
+        // The piece's six programs, in the melodic and the drum banks.
+        QVERIFY2(presets[0] >= 6 && presets[0] * 4 < presets[1], qPrintable(QString("%1 of %2").arg(presets[0]).arg(presets[1])));
     }
 
     // The game's own effects are all readable.
