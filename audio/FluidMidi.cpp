@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FluidMidi.h"
+#include "PulseMusicOutput.h"
 #include "SoundFontSubset.h"
 
 // Qt
@@ -62,12 +63,13 @@ FluidMidiOptions DefaultFluidMidiOptions()
         QStringLiteral("/usr/share/soundfonts/default.sf2"),
         QStringLiteral("/usr/share/soundfonts/FluidR3_GM.sf2"),
     };
-    // FluidSynth does not fall back from one driver to another by itself. JACK is left out
-    // (it could start a sound server of its own), and so is SDL2, which only works once the
-    // program has initialised SDL.
+    // The game's own stream first: PulseAudio and PipeWire's PulseAudio service both take it.
+    // FluidSynth does not fall back from one driver to another by itself. Its PulseAudio
+    // driver would only fail where the stream does; JACK is left out (it could start a sound
+    // server of its own), and so is SDL2, which only works once the program has initialised SDL.
     o.drivers = {
+        QString::fromLatin1(FluidMidiOptions::kPulseStream),
         QStringLiteral("pipewire"),
-        QStringLiteral("pulseaudio"),
         QStringLiteral("alsa"),
         QStringLiteral("oss"),
     };
@@ -130,6 +132,20 @@ void FluidMidi::rewind()
 {
     if (!isOpen())
         return;
+    if (m_output && m_playing) {
+        // The stream goes on: the piece starts again at once, with nothing cut off or left out
+        // at the loop point.
+        m_output->whileQuiet([this] {
+            releaseNotes();
+            if (makePlayer())
+                fluid_player_play(m_player.get());
+            else
+                m_playing = false;
+        });
+        if (!m_playing)
+            stop();
+        return;
+    }
     // A fresh player starts at tick 0 whatever state the old one was in (playing, past the
     // end, stopped). It may only be replaced while nothing renders.
     dropDriver();
@@ -151,7 +167,7 @@ void FluidMidi::play()
     m_releaseTimer.stop();
     fluid_player_play(m_player.get());
     m_playing = true;
-    if (!m_driver)
+    if (!hasAudioDriver())
         startDriver();
 }
 
@@ -171,7 +187,10 @@ void FluidMidi::stop()
     // a moment longer so the released notes can fade.
     fluid_player_stop(m_player.get());
     releaseNotes();
-    if (m_driver)
+    // The stream's server still holds what was rendered before the stop.
+    if (m_output)
+        m_releaseTimer.start(m_options.releaseMs + PulseMusicOutput::kBufferMs);
+    else if (m_driver)
         m_releaseTimer.start(m_options.releaseMs);
 }
 
@@ -199,7 +218,7 @@ int FluidMidi::presetsLoaded() const
 
 bool FluidMidi::renderOffline(float* out, int frames)
 {
-    if (m_driver || !m_synth || frames <= 0)
+    if (hasAudioDriver() || !m_synth || frames <= 0)
         return false;
     return fluid_synth_write_float(m_synth.get(), frames, out, 0, 2, out, 1, 2) == FLUID_OK;
 }
@@ -283,6 +302,12 @@ bool FluidMidi::makePlayer()
 void FluidMidi::startDriver()
 {
     for (const QString& name : m_options.drivers) {
+        if (name == QLatin1String(FluidMidiOptions::kPulseStream)) {
+            m_output = PulseMusicOutput::Start(m_synth.get(), m_options.sampleRate);
+            if (m_output)
+                return;
+            continue;
+        }
         if (fluid_settings_setstr(m_settings.get(), "audio.driver", name.toUtf8().constData()) != FLUID_OK)
             continue;
         if (fluid_audio_driver_t* driver = new_fluid_audio_driver(m_settings.get(), m_synth.get())) {
@@ -295,6 +320,7 @@ void FluidMidi::startDriver()
 void FluidMidi::dropDriver()
 {
     m_releaseTimer.stop();
+    m_output.reset();
     m_driver.reset();
 }
 

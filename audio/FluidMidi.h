@@ -21,11 +21,15 @@ struct _fluid_audio_driver_t;
 
 namespace tintrix {
 
+class PulseMusicOutput;
+
 struct FluidMidiOptions {
+    static constexpr const char* kPulseStream = "pulse-stream";
     /** SoundFonts to look for, in order; the first that exists is loaded. */
     QStringList soundFonts;
-    /** FluidSynth audio drivers, tried in order each time playing starts. With none, or when
-     *  none opens, the engine stays silent and the piece does not advance. */
+    /** Audio outputs, tried in order each time playing starts: kPulseStream, the game's own
+     *  PulseAudio stream, or FluidSynth's drivers by their names. With none, or when none
+     *  opens, the engine stays silent and the piece does not advance. */
     QStringList drivers;
     /** How long the audio driver outlives a stop, so that released notes fade out instead
      *  of being cut. */
@@ -69,8 +73,8 @@ public:
     [[nodiscard]] qint64 length() const override;
     [[nodiscard]] qint64 position() const override;
 
-    /** Whether an audio driver is running now (while playing, and shortly after a stop). */
-    [[nodiscard]] bool hasAudioDriver() const { return m_driver != nullptr; }
+    /** Whether an audio output is running now (while playing, and shortly after a stop). */
+    [[nodiscard]] bool hasAudioDriver() const { return m_driver != nullptr || m_output != nullptr; }
 
     /** How many presets of the SoundFont FluidSynth holds now; 0 before a piece is opened. */
     [[nodiscard]] int presetsLoaded() const;
@@ -108,6 +112,7 @@ private:
     std::unique_ptr<_fluid_synth_t, Deleter> m_synth;
     std::unique_ptr<_fluid_player_t, Deleter> m_player;
     std::unique_ptr<_fluid_audio_driver_t, Deleter> m_driver;
+    std::unique_ptr<PulseMusicOutput> m_output; // in place of m_driver
 };
 
 } // namespace tintrix

@@ -12,8 +12,9 @@ packages=(
   # translations: Qt's tools and CMake support for them, and Qt's own translations of its
   # standard buttons and dialogs
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-  # MIDI music: FluidSynth and a General MIDI SoundFont; ALSA's headers to quiet its errors
-  libfluidsynth-dev timgm6mb-soundfont libasound2-dev
+  # MIDI music: FluidSynth and a General MIDI SoundFont, PulseAudio's client for its stream;
+  # ALSA's headers to quiet its errors
+  libfluidsynth-dev timgm6mb-soundfont libasound2-dev libpulse-dev
   # a private sound server with a null sink for the benchmarks (music plays, silently), and
   # sox to compare recordings of the music (scripts/record-music.sh)
   pulseaudio pulseaudio-utils sox

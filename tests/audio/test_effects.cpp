@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The effects through a real sound server: a private PulseAudio with a null sink, started for
-// this test, so that no sound card is needed. Its streams show whether an effect plays, is cut
-// off by the next one and lets the server go when it ends.
+// The effects and the music through a real sound server: a private PulseAudio with a null
+// sink, started for this test, so that no sound card is needed. Its streams show whether a
+// sound plays, is cut off or goes on, and lets the server go when it ends.
 #include "EffectPlayer.h"
+#include "FluidMidi.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -25,15 +26,16 @@ private:
     QTemporaryDir m_home;
     QProcess m_server;
 
-    // The number of streams playing into the server.
-    int streams()
+    // The streams playing into the server, a line each, its number first.
+    QStringList streamList()
     {
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
         if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0)
-            return -1;
-        return int(pactl.readAllStandardOutput().count('\n'));
+            return {QStringLiteral("no answer")};
+        return QString::fromLocal8Bit(pactl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
+    int streams() { return streamList() == QStringList{"no answer"} ? -1 : int(streamList().size()); }
 
 private slots:
     void initTestCase()
@@ -88,6 +90,29 @@ private slots:
         QCOMPARE(effects.playing(), kGood);
         QTRY_COMPARE_WITH_TIMEOUT(effects.playing(), QString(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(streams(), 0, 10000);
+    }
+
+    // The music plays as one stream; starting the piece again (at its end, or for a new game)
+    // keeps that stream, so nothing is cut off at the loop point, and a stop lets it go once
+    // the released notes have faded.
+    void musicStreamGoesOnAcrossTheLoop()
+    {
+        FluidMidi midi;
+        if (!midi.open(QStringLiteral(TINTRIX_PROGRAM_DIR "/Airy.mid")))
+            QSKIP("no General MIDI SoundFont installed");
+        midi.play();
+        QVERIFY(midi.hasAudioDriver());
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 1, 10000);
+        const QStringList stream = streamList();
+        QTRY_VERIFY_WITH_TIMEOUT(midi.position() > midi.length() / 20, 20000);
+        midi.rewind();
+        QVERIFY(midi.isPlaying() && midi.position() < midi.length() / 20);
+        QTRY_VERIFY_WITH_TIMEOUT(midi.position() > 0, 10000);
+        QCOMPARE(streamList(), stream);
+        midi.stop();
+        QVERIFY(midi.hasAudioDriver());
+        QTRY_COMPARE_WITH_TIMEOUT(streams(), 0, 10000);
+        QVERIFY(!midi.hasAudioDriver());
     }
 };
 
