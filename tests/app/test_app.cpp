@@ -193,7 +193,6 @@ private slots:
         }
         if (module == "foreign") // a real shared library (one already loaded), but not the sound module
             QVERIFY(QFile::link(QStringLiteral(TINTRIX_FOREIGN_LIBRARY), modulePath));
-
         SoundModule* sound = nullptr;
         Program program = Main(folder.path(), [&] {
             auto made = CreateGameAudio(folder.path());
@@ -202,7 +201,6 @@ private slots:
         }, {.timeScale = kTestTimeScale});
         QVERIFY(sound && !sound->loaded());
         QVERIFY(!mapped("tintrix-sound") && !mapped("libfluidsynth") && !mapped("libQt6Multimedia"));
-
         QStringList messages;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -215,7 +213,6 @@ private slots:
         QCOMPARE(sound->loaded(), module == "built");
         QCOMPARE(mapped("libfluidsynth"), module == "built");
         QCOMPARE(sound->failure().isEmpty(), module == "built");
-
         // A row of the first colour, checked: the board scores it and moves on.
         const int row = board.game().state().CurrentRow;
         for (int hole = 0; hole <= board.game().state().LastHoleIndex; ++hole) {

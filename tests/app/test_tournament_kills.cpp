@@ -70,14 +70,16 @@ struct Lane {
 
 /** Starts the player again and again in one data folder, each start killed in one of three
  *  ways in turn, and checks each start and the file each kill leaves. */
-Lane RunLane(const QString& programFolder, quint32 seed)
+Lane RunLane(quint32 seed)
 {
     Lane lane;
     QRandomGenerator random(seed);
-    QTemporaryDir data;
+    QTemporaryDir data, scratch; // scratch: the program folders the killed players leave
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", scratch.path());
     const QString file = data.filePath("tournament.sav");
     for (int kill = 0; kill < kKillsPerLane; ++kill) {
-        QStringList args{"play", programFolder, data.path(), QString::number(random.generate())};
+        QStringList args{"play", data.path(), QString::number(random.generate())};
         const QString how = QStringList{"time", "peg", "save"}[kill % 3];
         if (how == "peg")
             args << "peg" << QString::number(random.bounded(1, 20));
@@ -86,8 +88,8 @@ Lane RunLane(const QString& programFolder, quint32 seed)
         const QByteArray before = FileState(file);
         const QByteArray expected = ExpectedStart(before);
         LANE_CHECK(!expected.isEmpty(), "not a whole save: " + before);
-
         QProcess player;
+        player.setProcessEnvironment(environment);
         player.start(TOURNAMENT_PLAYER, args);
         LANE_CHECK(player.waitForStarted(), "no start");
         if (how == "time") {
@@ -95,7 +97,6 @@ Lane RunLane(const QString& programFolder, quint32 seed)
             player.kill();
         }
         LANE_CHECK(player.waitForFinished(60000) && player.exitStatus() == QProcess::CrashExit, "not killed");
-
         // What the file may hold now: the state it had, then after every save (K) or removal
         // (R) the new one, and the one being written (W) when the kill came.
         std::set<QByteArray> allowed{before};
@@ -139,10 +140,9 @@ private slots:
         const int given = qEnvironmentVariableIntValue("KILLS_SEED", &replay);
         const int seed = replay ? given : QRandomGenerator::global()->bounded(1 << 30);
         qInfo("seed %d", seed);
-        ProgramFolder folder;
         std::vector<std::future<Lane>> running;
         for (int i = 0; i < kLanes; ++i)
-            running.push_back(std::async(std::launch::async, RunLane, folder.path(), quint32(seed + i)));
+            running.push_back(std::async(std::launch::async, RunLane, quint32(seed + i)));
         Lane total;
         for (auto& r : running) {
             const Lane lane = r.get();

@@ -117,7 +117,6 @@ private slots:
         const DecodedGame decoded = DecodeSavedGame(EncodeSavedGame(kept));
         QCOMPARE(decoded.fault, SavedGameFault::None);
         QVERIFY(decoded.game == kept);
-
         Play resumed;
         resumed.engine.seed(99); // another run of the program, other random numbers
         resumed.game.OpenLevel(1);
@@ -130,19 +129,15 @@ private slots:
         QCOMPARE(resumed.game.phase(), played.game.phase());
         QVERIFY(Kept(resumed.game) == Kept(played.game));
         const GameState &a = resumed.s(), &b = played.s();
-        QCOMPARE(a.CurrentLevel, b.CurrentLevel);
-        QCOMPARE(a.Score, b.Score);
         QCOMPARE(a.CatalogueRow, b.CatalogueRow);
         if (played.game.phase() != Phase::BetweenLevels) { // a won level's board is spent
-            QCOMPARE(resumed.game.secret(), played.game.secret());
+            QCOMPARE(resumed.game.secret(), played.game.secret()); // a lost game's reveal
             QCOMPARE(a.TurnNumber, b.TurnNumber);
             QCOMPARE(a.GameWon, b.GameWon);
             for (int r = 0; r < b.CurrentRow; ++r)
                 for (int j = 0; j <= b.LastHoleIndex; ++j)
                     QCOMPARE(a.CluePieces(r, j).Matched, b.CluePieces(r, j).Matched);
-        }
-        // Playing on: the next level opens alike (its secret is new, drawn after the resume).
-        if (played.game.phase() == Phase::BetweenLevels) {
+        } else { // playing on, the next level opens alike (its secret is new, drawn after the resume)
             QVERIFY(resumed.game.StartLevelPlay());
             QCOMPARE(resumed.s().CurrentLevel, b.CurrentLevel + 1);
         }
