@@ -346,6 +346,8 @@ private slots:
             fx.win();
         }
         QCOMPARE(fx.s().CurrentLevel, 36);
+        QTest::keyClick(fx.f().focusWidget(), Qt::Key_8); // the eighth colour has a key too
+        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 8);
         fx.missRow();
         fx.missRow();
         QVERIFY(xMarks(0) > 0 && xMarks(1) == 0);

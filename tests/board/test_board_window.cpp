@@ -138,17 +138,22 @@ private slots:
         auto pegSize = [&] { const QPixmap peg = fx.img("ColSelect_0")->picture(); return peg.size() / peg.devicePixelRatio(); };
         QTRY_COMPARE(pegSize(), QSize(px(600), px(600)));
 
-        // The reveal window follows the board (the banner: windowsOpenAtTheirOwnBoardsSize).
+        // The reveal window follows the board (the banner: windowsOpenAtTheirOwnBoardsSize), half
+        // its own height below the board's top.
         QSize reveal;
+        int revealTop = 0;
         fx.log.onOpen = [&](QWidget* w) {
-            if (qobject_cast<Masterfrm*>(w))
+            if (qobject_cast<Masterfrm*>(w)) {
                 reveal = w->size();
+                revealTop = w->frameGeometry().top() - fx.f().frameGeometry().top() - w->frameGeometry().height() / 2;
+            }
             return false;
         };
         fx.newGame();
         fx.act("EndGame")->trigger();
         fx.settle();
         QCOMPARE(reveal, QSize(px(3000), px(2160)));
+        QVERIFY2(std::abs(revealTop) <= 4, qPrintable(QString::number(revealTop))); // the frame may settle a little
     }
 
     // Each board hands its own size, and the program's time scale, to the windows it opens,
