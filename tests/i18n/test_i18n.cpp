@@ -231,20 +231,15 @@ void VisitWindows(const Look& look, double zoom = 1.0)
     for (const LevelSpec& spec : kLevelCatalogue)
         LookAtBanner(look, zoom, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
                      board(spec.LevelDescription.data()));
-    {
-        frmSplash splash(kTestTimeScale);
-        splash.show();
-        look("splash", &splash);
-    }
-    {
-        frmAbout about;
-        about.show();
-        look("about", &about);
-    }
-    for (const bool empty : {false, true}) {
-        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable(), zoom);
-        scores.show();
-        look(empty ? "high-scores-empty" : "high-scores", &scores);
+    frmSplash splash(kTestTimeScale);
+    frmAbout about;
+    HighScoreFrm scores(FullTable(), zoom);
+    HighScoreFrm noScores(HighScoreTable{}, zoom);
+    for (const auto& [name, window] : {std::pair<QString, QWidget*>{"splash", &splash}, {"about", &about},
+                                       {"high-scores", &scores}, {"high-scores-empty", &noScores}}) {
+        window->show();
+        look(name, window);
+        window->hide();
     }
     {
         // The name prompt, asked again after a name too long, and the notice that the scores
