@@ -149,16 +149,11 @@ e2e_open_board() {
     e2e_activate "$board"
 }
 
-# e2e_wait_exit <seconds>: waits for the game to end and sets GAME_STATUS.
-e2e_wait_exit() {
-    e2e_until "$1" eval '! game_running' || return 1
+# e2e_ended_well <seconds>: the game ends within that time, with status 0 (GAME_STATUS).
+e2e_ended_well() {
+    e2e_until "$1" eval '! game_running' || e2e_fail "the game was still running $1 s after Exit was confirmed"
     GAME_STATUS=0
     wait "$GAME_PID" || GAME_STATUS=$?
-}
-
-# e2e_ended_well <seconds>: the game ends within that time, with status 0.
-e2e_ended_well() {
-    e2e_wait_exit "$1" || e2e_fail "the game was still running $1 s after Exit was confirmed"
     [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
 }
 
