@@ -301,6 +301,8 @@ private slots:
         QTest::mousePress(entry, Qt::LeftButton, {}, entry->rect().center());
         QTest::mouseMove(entry, entry->rect().center() + QPoint(10, 0));
         QVERIFY(peg->isVisible());
+        // Drawn centred under the pointer.
+        QCOMPARE(peg->mapToGlobal(QPoint(peg->width() / 2, peg->height() / 2)), entry->mapToGlobal(entry->rect().center() + QPoint(10, 0)));
         QCOMPARE(entry->specialEffect(), ImageControl::Effect::Sunken);
         bool pegDuringWindow = false;
         fx.log.onOpen = [&](QWidget*) { return pegDuringWindow = peg->isVisible(), false; };
