@@ -5,7 +5,6 @@
 
 #include "BoardSize.h"
 #include "Form1.h"
-#include "GameSound.h"
 #include "HighScoreBook.h"
 #include "ImageControl.h"
 #include "LevelFrm.h"
@@ -25,7 +24,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
 #include <random>
 
 namespace tintrix::test {
@@ -106,8 +104,7 @@ public:
     /** Row index 0 is the top row, control Row12; the third row's controls are spelt row3. */
     ImageControl* guessHole(int row, int hole)
     {
-        const int number = 12 - row;
-        return img(QStringLiteral("%1_%2").arg(number == 3 ? QStringLiteral("row3") : QStringLiteral("Row%1").arg(number)).arg(hole));
+        return img(QStringLiteral("%1_%2").arg(row == 9 ? QStringLiteral("row3") : QStringLiteral("Row%1").arg(12 - row)).arg(hole));
     }
     ImageControl* clueHole(int row, int hole) { return img(QStringLiteral("Check%1_%2").arg(12 - row).arg(hole)); }
     ImageControl* bar(int colour) { return img(QStringLiteral("ColSelect_%1").arg(colour - 1)); }
@@ -124,7 +121,7 @@ public:
         QTest::mouseMove(from, target);
         QTest::mouseRelease(from, Qt::LeftButton, {}, target);
     }
-    /** Picks colour (1..8) on the upper bar and drops it into hole `hole` of the current row. */
+    /** Picks colour (1..8) on the upper bar and puts it into hole `hole` of the current row. */
     void place(int hole, int colour)
     {
         click(bar(colour));

@@ -66,6 +66,8 @@ private slots:
     }
 
     // The check returns at once; the pegs follow one per tick, the button moves down after.
+    // Meanwhile the holes, bars, undo, redo and check do nothing (a click on Clear Row once
+    // emptied the row being checked).
     void pegsDropOnTheTimer()
     {
         BoardFixture fx;
@@ -73,37 +75,15 @@ private slots:
         fx.place(0, 1);
         fx.click(fx.checkButton());
         QCOMPARE(fx.log.seen.last(), QString("message:First fill the current row."));
-
+        fx.missRow();
         std::vector<int> guess = fx.secret();
         std::swap(guess[0], guess[1]); // two black, two grey
         fx.fill(guess);
         fx.audio->effects.clear();
         fx.f().Image2_Click();
         QCOMPARE(fx.game().phase(), Phase::Checking);
-        QVERIFY(fx.samePicture(fx.clueHole(0, 0)->picture(), fx.pictures.stylePicture(1)));
+        QVERIFY(fx.samePicture(fx.clueHole(1, 0)->picture(), fx.pictures.stylePicture(1)));
         QVERIFY(!fx.checkButton()->isEnabled());
-        QVERIFY(WaitFor([&] { return fx.game().phase() == Phase::Playing; }));
-        QCOMPARE(fx.audio->effects, QStringList(4, "DropPeg.wav"));
-        for (int j = 0; j < 4; ++j) {
-            QVERIFY(fx.samePicture(fx.clueHole(0, j)->picture(), fx.pictures.picture(j < 2 ? "imgBlack" : "imgGrey")));
-            QCOMPARE(fx.clueHole(0, j)->specialEffect(), ImageControl::Effect::Raised);
-        }
-        QCOMPARE(BoardSize::TwipGeometry(fx.checkButton()).y(), 1080);
-        QVERIFY(fx.checkButton()->isEnabled());
-    }
-
-    // While the pegs drop, the holes, bars, undo, redo and check do nothing (a click on
-    // Clear Row once emptied the row being checked).
-    void boardInputWaitsForTheCheck()
-    {
-        BoardFixture fx;
-        fx.newGame();
-        fx.missRow();
-        std::vector<int> guess = fx.secret();
-        std::swap(guess[0], guess[1]);
-        fx.fill(guess);
-        fx.f().Image2_Click();
-        fx.audio->effects.clear();
         fx.f().Undo1_Click();
         fx.f().Redo2_Click();
         fx.f().ColSelect_Click(0);
@@ -116,8 +96,13 @@ private slots:
         QCOMPARE(ColorsOf(fx.s().GuessPieces.row(1)), guess);
         QVERIFY(!fx.s().ColorInHand);
         QCOMPARE(fx.audio->effects, QStringList(4, "DropPeg.wav"));
-        for (int j = 0; j < 4; ++j)
+        for (int j = 0; j < 4; ++j) {
             QVERIFY(fx.samePicture(fx.guessHole(1, j)->picture(), fx.pictures.pegPicture(guess[std::size_t(j)])));
+            QVERIFY(fx.samePicture(fx.clueHole(1, j)->picture(), fx.pictures.picture(j < 2 ? "imgBlack" : "imgGrey")));
+            QCOMPARE(fx.clueHole(1, j)->specialEffect(), ImageControl::Effect::Raised);
+        }
+        QCOMPARE(BoardSize::TwipGeometry(fx.checkButton()).y(), 1440);
+        QVERIFY(fx.checkButton()->isEnabled());
     }
 
     // Eight misses end the game: the banner, with the last row's news and the secret given to
@@ -316,6 +301,8 @@ private slots:
         QTest::mousePress(entry, Qt::LeftButton, {}, entry->rect().center());
         QTest::mouseMove(entry, entry->rect().center() + QPoint(10, 0));
         QVERIFY(peg->isVisible());
+        // Drawn centred under the pointer.
+        QCOMPARE(peg->mapToGlobal(QPoint(peg->width() / 2, peg->height() / 2)), entry->mapToGlobal(entry->rect().center() + QPoint(10, 0)));
         QCOMPARE(entry->specialEffect(), ImageControl::Effect::Sunken);
         bool pegDuringWindow = false;
         fx.log.onOpen = [&](QWidget*) { return pegDuringWindow = peg->isVisible(), false; };
@@ -361,6 +348,8 @@ private slots:
             fx.win();
         }
         QCOMPARE(fx.s().CurrentLevel, 36);
+        QTest::keyClick(fx.f().focusWidget(), Qt::Key_8); // the eighth colour has a key too
+        QCOMPARE(fx.s().GuessPieces(0, 0).Color, 8);
         fx.missRow();
         fx.missRow();
         QVERIFY(xMarks(0) > 0 && xMarks(1) == 0);

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes a kept tournament for the end-to-end tests: a level just opened, with a secret the
-// test chose, in the text form the game reads at start-up.
+// Writes a kept tournament to standard output for the end-to-end tests: a level just opened,
+// with the secret the test chose. A tournament the rules refuse gives a message and status 1.
 //
 //   tintrix_kept_tournament <level> <score> <secret colour>...   (colours 1..8, hole 1 first)
-//
-// The file goes to standard output. A tournament the game's rules refuse gives nothing but a
-// message and status 1.
 #include "SavedGame.h"
 
 #include <cstdio>

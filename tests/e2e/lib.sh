@@ -1,24 +1,21 @@
 # Shared by the end-to-end scripts: a private X display with a window manager, the game as a
 # child process with its own home, waiting, screenshots and pixel probes. Source it, then call
-# e2e_init first. Everything started here is stopped on any exit.
-#
-# Pixels are logical pixels of the board: 15 twips each, positions rounded as the board rounds
-# them. Colours are read from screenshots of the root window, so what is checked is what the X
-# server shows.
+# e2e_init first. Everything started here is stopped on any exit. Pixels are logical pixels of
+# the board (15 twips each), colours are read from screenshots of the root window.
 # shellcheck disable=SC2034  # WIN_*, BOARD_*, SHOT, PEEK and GAME_ENV are read by the sourcing scripts
 
 E2E_BOARD_COLOUR="#7B4F2C" # the wooden board behind the holes
 E2E_SCREEN="800x600x24"
 
 E2E_TMP="" E2E_ART="" E2E_SHOT_NO=0 E2E_XVFB_PID="" E2E_WM_PID="" GAME_PID="" GAME_STATUS=""
+E2E_PIDS=() # helpers a script started (a screen reader, a compositor), stopped after the game
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*" >&2; }
 
 # e2e_init <artefact folder>: a fresh temporary folder and artefact folder, cleanup on exit.
 e2e_init() {
     E2E_ART="$1"
-    rm -rf "$E2E_ART"
-    mkdir -p "$E2E_ART"
+    rm -rf "$E2E_ART" && mkdir -p "$E2E_ART"
     E2E_TMP="$(mktemp -d "${TMPDIR:-/tmp}/tintrix-e2e.XXXXXX")"
     # The game in English, whatever the machine's language: the checks read its English texts.
     unset LANGUAGE LC_MESSAGES
@@ -39,11 +36,11 @@ e2e_stop() {
 e2e_cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
-    if [ "$status" -ne 0 ] && [ -n "$E2E_ART" ]; then
-        [ -n "${DISPLAY:-}" ] && import -window root "$E2E_ART/zz-on-failure.png" 2>/dev/null &&
-            e2e_log "screenshot on failure: $E2E_ART/zz-on-failure.png"
-    fi
+    [ "$status" -ne 0 ] && [ -n "$E2E_ART" ] && [ -n "${DISPLAY:-}" ] &&
+        import -window root "$E2E_ART/zz-on-failure.png" 2>/dev/null && e2e_log "screenshot on failure: zz-on-failure.png"
     [ -z "$GAME_STATUS" ] && e2e_stop "$GAME_PID"
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do e2e_stop "$pid"; done
     e2e_stop "$E2E_WM_PID"
     e2e_stop "$E2E_XVFB_PID"
     if [ -n "$E2E_TMP" ] && [ -d "$E2E_TMP" ]; then
@@ -56,22 +53,33 @@ e2e_cleanup() {
 
 e2e_fail() { e2e_log "FAIL: $*"; exit 1; }
 
+# e2e_own_bus <the script's arguments>: runs the calling script again on a D-Bus session bus of
+# its own, unless it is on one already.
+e2e_own_bus() {
+    [ -z "${TINTRIX_OWN_BUS:-}" ] || return 0
+    command -v dbus-run-session >/dev/null || e2e_fail "dbus-run-session is missing (scripts/install-deps.sh)"
+    exec env -u DBUS_SESSION_BUS_ADDRESS TINTRIX_OWN_BUS=1 dbus-run-session -- bash "$0" "$@"
+}
+
+# e2e_start_atspi: a private runtime folder and the accessibility bus, announced on the session bus.
+e2e_start_atspi() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    [ -x "$launcher" ] || e2e_fail "$launcher is missing (at-spi2-core)"
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    "$launcher" --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
+    E2E_PIDS+=($!)
+}
+
 # e2e_program_copy <program folder>: program, a copy of the built program's folder (so that a
 # high score file lands there and nowhere else), and $E2E_TMP/elsewhere to start it from.
 e2e_program_copy() {
     program="$E2E_TMP/program"
-    mkdir -p "$program/sound" "$E2E_TMP/elsewhere"
-    for f in tintrix sound/tintrix-sound.so Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix.hlp; do
+    mkdir -p "$program/sound" "$program/translations" "$E2E_TMP/elsewhere"
+    for f in tintrix sound/tintrix-sound.so Change.wav DropPeg.wav Gling.wav redo.wav Airy.mid tintrix{,_de,_fr,_es}.hlp \
+        translations/tintrix_{de,fr,es}.qm; do
         [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
         cp "$1/$f" "$program/$f"
-    done
-    # The other languages: their help pages and translations.
-    for lang in de fr es; do
-        for f in "tintrix_$lang.hlp" "translations/tintrix_$lang.qm"; do
-            [ -f "$1/$f" ] || e2e_fail "$f is missing from $1"
-            mkdir -p "$program/$(dirname "$f")"
-            cp "$1/$f" "$program/$f"
-        done
     done
 }
 
@@ -91,9 +99,6 @@ e2e_until() {
         sleep 0.1
     done
 }
-
-# ----------------------------------------------------------------------------------------
-# The display
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 have_display() { [ -s "$E2E_TMP/display" ]; }
@@ -136,17 +141,34 @@ e2e_start_game() {
 
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
-# e2e_wait_exit <seconds>: waits for the game to end and sets GAME_STATUS.
-e2e_wait_exit() {
-    e2e_until "$1" eval '! game_running' || return 1
-    GAME_STATUS=0
-    wait "$GAME_PID" || GAME_STATUS=$?
+# e2e_open_board <working folder> <command>...: starts the game, waits for its board window
+# and gives it the focus; board holds its id.
+e2e_open_board() {
+    e2e_start_game "$@"
+    board=$(e2e_wait_window '^Tintrix $' 30) || e2e_fail "the board window 'Tintrix ' did not appear"
+    e2e_activate "$board"
 }
 
-# ----------------------------------------------------------------------------------------
-# Windows. xdotool matches names case-insensitively, so every name is anchored and only
-# mapped windows count.
+# e2e_ended_well <seconds>: the game ends within that time, with status 0 (GAME_STATUS).
+e2e_ended_well() {
+    e2e_until "$1" eval '! game_running' || e2e_fail "the game was still running $1 s after Exit was confirmed"
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
+    [ "$GAME_STATUS" -eq 0 ] || e2e_fail "the game ended with status $GAME_STATUS"
+}
 
+# e2e_exit_by_keys: Ctrl+Q on the board, the question 'Exit Tintrix?' answered Yes, a clean end.
+e2e_exit_by_keys() {
+    e2e_activate "$board"
+    e2e_key ctrl+q
+    question=$(e2e_wait_window '^Tintrix$' 5) || e2e_fail "Ctrl+Q did not ask 'Exit Tintrix?'"
+    [ -z "${1:-}" ] || "$1"
+    e2e_activate "$question"
+    e2e_key Return
+    e2e_ended_well 5
+}
+
+# xdotool matches names case-insensitively: every name is anchored, only mapped windows count.
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n1; }
 
 # e2e_wait_window <name regex> <seconds>: prints the window's id.
@@ -178,9 +200,6 @@ e2e_activate() {
 # Clicks and keys go out at once; the caller waits for what they should bring about.
 e2e_click() { timeout 5 xdotool mousemove --sync "$1" "$2" click 1; }
 e2e_key() { xdotool key --delay 60 "$@"; }
-
-# ----------------------------------------------------------------------------------------
-# Screenshots and pixels
 
 # e2e_shot <name>: a screenshot of the whole display; SHOT holds its path.
 e2e_shot() {
@@ -218,14 +237,12 @@ colour_distance() {
     echo "$m"
 }
 
-# e2e_wait_board <id> <seconds>: waits until the window shows the wooden board; sets WIN_* and
-# BOARD_*.
+# e2e_wait_board <id> <seconds>: waits until the window shows the wooden board; sets WIN_*, BOARD_*.
 board_drawn() { e2e_geometry "$1" && e2e_peek && e2e_board_origin "$PEEK"; }
 e2e_wait_board() { e2e_until "$2" board_drawn "$1"; }
 
-# e2e_board_origin <png>: BOARD_X, BOARD_Y, the board's top-left corner on the screen. The
-# menu bar's height depends on the font, so the board's top is found by its colour in a
-# column near the window's left edge, and its left edge in a row just below that.
+# e2e_board_origin <png>: BOARD_X, BOARD_Y, the board's top-left corner on the screen, found by
+# its colour in a column near the window's left edge, then in a row just below its top.
 e2e_board_origin() {
     local offset
     offset=$(convert "$1" -crop "1x200+$((WIN_X + 4))+$WIN_Y" +repage -depth 8 txt:- |

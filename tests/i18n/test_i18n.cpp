@@ -5,37 +5,23 @@
 #include "BoardFixture.h"
 #include "Describe.h"
 #include "HelpWindow.h"
-#include "HighScoreBook.h"
 #include "HighScoreCodec.h"
 #include "HighScoreFrm.h"
-#include "BoardSize.h"
 #include "LevelCatalogue.h"
-#include "LevelFrm.h"
 #include "ScoreTestFolders.h"
 #include "SavedGame.h"
 #include "Score.h"
 #include "Spoken.h"
-#include "TestSupport.h"
 #include "TournamentKeeper.h"
 #include "Translations.h"
 #include "frmAbout.h"
 #include "frmSplash.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QInputDialog>
-#include <QLabel>
 #include <QListWidget>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -90,9 +76,13 @@ QList<Message> ReadCatalogue(const QString& path)
     return messages;
 }
 
-QString CataloguePath(const QString& language)
+QString CataloguePath(const QString& language) { return QStringLiteral(TINTRIX_TS_DIR "/tintrix_%1.ts").arg(language); }
+
+/** A help page of the program's folder, without its comments. */
+QString HelpHtml(const QString& name)
 {
-    return QStringLiteral(TINTRIX_TS_DIR "/tintrix_%1.ts").arg(language);
+    static const QRegularExpression comment("<!--.*?-->", QRegularExpression::DotMatchesEverythingOption);
+    return QString::fromUtf8(ReadAll(kProgramFolder + '/' + name)).remove(comment);
 }
 
 // The pseudo-language: every text the catalogue knows comes back marked, ⟪like this⟫. A text
@@ -121,8 +111,7 @@ private:
     QSet<QString> m_known;
 };
 
-// Texts no language changes: the program's name and version, numbers, the players' names
-// and the paths of files.
+// Texts no language changes: the program's name and version, the players' names.
 const QStringList kUntranslated{"Tintrix", "V1.2", "ANNA", "BÄR", "WWWWWWWWWWWW", "ZOË", "LÉO", "TESTER"};
 
 /** The part of a text that is neither marked as translated nor exempt; empty when all is. */
@@ -242,20 +231,15 @@ void VisitWindows(const Look& look, double zoom = 1.0)
     for (const LevelSpec& spec : kLevelCatalogue)
         LookAtBanner(look, zoom, spec.Level == 18 ? "banner-level18" : QString(), board("LEVEL %1").arg(spec.Level + 18),
                      board(spec.LevelDescription.data()));
-    {
-        frmSplash splash(kTestTimeScale);
-        splash.show();
-        look("splash", &splash);
-    }
-    {
-        frmAbout about;
-        about.show();
-        look("about", &about);
-    }
-    for (const bool empty : {false, true}) {
-        HighScoreFrm scores(empty ? HighScoreTable{} : FullTable(), zoom);
-        scores.show();
-        look(empty ? "high-scores-empty" : "high-scores", &scores);
+    frmSplash splash(kTestTimeScale);
+    frmAbout about;
+    HighScoreFrm scores(FullTable(), zoom);
+    HighScoreFrm noScores(HighScoreTable{}, zoom);
+    for (const auto& [name, window] : {std::pair<QString, QWidget*>{"splash", &splash}, {"about", &about},
+                                       {"high-scores", &scores}, {"high-scores-empty", &noScores}}) {
+        window->show();
+        look(name, window);
+        window->hide();
     }
     {
         // The name prompt, asked again after a name too long, and the notice that the scores
@@ -303,13 +287,6 @@ std::int32_t FirstRowScore(int won)
     for (int level = 1; level <= won; ++level)
         score = ScoreAfterWin(score, level, FetchLevel(CatalogueRowForLevel(level))->RowLimit, 1);
     return score;
-}
-
-void WriteSave(const QString& folder, const SavedGame& saved)
-{
-    QFile file(folder + "/tournament.sav");
-    const QByteArray bytes = QByteArray::fromStdString(EncodeSavedGame(saved));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 /** The board as a player meets it, at the given size: the notices about a kept tournament,
@@ -371,15 +348,20 @@ void VisitBoard(const Look& look, int zoomSteps, QString& firstTopic)
     fx.act("EndGame")->trigger();
     fx.settle();
 
-    // Resumed between levels 18 and 19: level 19 opens, its older feedback covered after
-    // three rows, then the game is given up.
-    QDir().mkpath(data.filePath("level18"));
-    WriteSave(data.filePath("level18"), SavedGame{SavedStage::Between, 18, FirstRowScore(18), 0, {}, {}, {}});
-    {
-        names = QStringList{"banner-tournament-resumed", "banner-level19"};
-        TournamentKeeper keeper(fx.f(), *fx.program.scores, data.filePath("level18"));
+    // A tournament kept between levels: the banners it brings, then what the caller plays.
+    const auto resume = [&](int level, const QStringList& windows, const std::function<void()>& play) {
+        const QString folder = data.filePath(QString::number(level));
+        QDir().mkpath(folder);
+        const SavedGame kept{SavedStage::Between, level, FirstRowScore(level), 0, {}, {}, {}};
+        QVERIFY(WriteAll(folder + "/tournament.sav", QByteArray::fromStdString(EncodeSavedGame(kept))));
+        names = windows;
+        TournamentKeeper keeper(fx.f(), *fx.program.scores, folder);
         QVERIFY(keeper.Resume());
         fx.settle();
+        play();
+    };
+    // Level 19, its older feedback covered after three rows, then given up.
+    resume(18, {"banner-tournament-resumed", "banner-level19"}, [&] {
         fx.missRow();
         fx.missRow();
         fx.missRow();
@@ -389,18 +371,8 @@ void VisitBoard(const Look& look, int zoomSteps, QString& firstTopic)
         names = QStringList{"banner-game-over", "reveal", QString(), "high-scores-after-game"};
         fx.act("EndGame")->trigger();
         fx.settle();
-    }
-    // The last level won.
-    QDir().mkpath(data.filePath("level35"));
-    WriteSave(data.filePath("level35"), SavedGame{SavedStage::Between, 35, FirstRowScore(35), 0, {}, {}, {}});
-    {
-        names = QStringList{QString(), QString(), "banner-congratulations"};
-        TournamentKeeper keeper(fx.f(), *fx.program.scores, data.filePath("level35"));
-        QVERIFY(keeper.Resume());
-        fx.settle();
-        fx.win();
-        fx.settle();
-    }
+    });
+    resume(35, {QString(), QString(), "banner-congratulations"}, [&] { fx.win(); });
     QVERIFY(fx.s().Score > FirstRowScore(35));
 }
 
@@ -478,22 +450,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("desktop");
         QTest::addColumn<QString>("installed");
-        QTest::addColumn<QString>("cancel"); // the game's own text
-        QTest::addColumn<QString>("qtCancel"); // Qt's own button
+        QTest::addColumn<QString>("cancel"); // the game's own text and Qt's own button alike
         QTest::addColumn<QString>("help");
-        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de" << "Abbrechen" << "Abbrechen" << "tintrix_de.hlp";
-        QTest::newRow("Canadian French") << QStringList{"fr-CA"} << "fr" << "Annuler" << "Annuler" << "tintrix_fr.hlp";
-        QTest::newRow("unknown, then Spanish") << QStringList{"ja-JP", "es-ES"} << "es" << "Cancelar" << "Cancelar"
-                                               << "tintrix_es.hlp";
-        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "" << "Cancel" << "Cancel" << "tintrix.hlp";
-        QTest::newRow("C locale") << QStringList{"C"} << "" << "Cancel" << "Cancel" << "tintrix.hlp";
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de" << "Abbrechen" << "tintrix_de.hlp";
+        QTest::newRow("Canadian French") << QStringList{"fr-CA"} << "fr" << "Annuler" << "tintrix_fr.hlp";
+        QTest::newRow("unknown, then Spanish") << QStringList{"ja-JP", "es-ES"} << "es" << "Cancelar" << "tintrix_es.hlp";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "" << "Cancel" << "tintrix.hlp";
+        QTest::newRow("C locale") << QStringList{"C"} << "" << "Cancel" << "tintrix.hlp";
     }
     void languageFollowsTheDesktop()
     {
         QFETCH(QStringList, desktop);
         QTEST(InstallTranslations(kTranslations, desktop), "installed");
         QTEST(QCoreApplication::translate("HighScores", "Cancel"), "cancel");
-        QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "qtCancel");
+        QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "cancel");
         QTEST(QFileInfo(LocalizedFile(kProgramFolder, "tintrix.hlp")).fileName(), "help");
     }
 
@@ -614,11 +584,7 @@ private slots:
             return;
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
         // The board's help opens the page of the language.
-        QFile page(kProgramFolder + "/tintrix_" + language + ".hlp");
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        static const QRegularExpression comment("<!--.*?-->", QRegularExpression::DotMatchesEverythingOption);
-        const QString html = QString::fromUtf8(page.readAll()).remove(comment);
-        const QString heading = QRegularExpression("<h2>(.*?)</h2>").match(html).captured(1);
+        const QString heading = QRegularExpression("<h2>(.*?)</h2>").match(HelpHtml("tintrix_" + language + ".hlp")).captured(1);
         QCOMPARE(firstTopic, QTextDocumentFragment::fromHtml(heading).toPlainText());
     }
 
@@ -628,21 +594,16 @@ private slots:
     {
         static const QRegularExpression section("<section\\s+id=\"([^\"]+)\"[^>]*>\\s*<h2>(.*?)</h2>"),
             link("href=\"#([^\"]+)\"");
-        const auto read = [](const QString& name) {
-            QFile file(kProgramFolder + '/' + name);
-            static const QRegularExpression comment("<!--.*?-->", QRegularExpression::DotMatchesEverythingOption);
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).remove(comment) : QString();
-        };
         const auto topics = [](const QString& html) {
             QList<QPair<QString, QString>> found;
             for (const auto& match : section.globalMatch(html))
                 found.append({match.captured(1), match.captured(2)});
             return found;
         };
-        const auto english = topics(read("tintrix.hlp"));
+        const auto english = topics(HelpHtml("tintrix.hlp"));
         QVERIFY(english.size() > 3);
         for (const QString& language : kLanguages) {
-            const QString html = read("tintrix_" + language + ".hlp");
+            const QString html = HelpHtml("tintrix_" + language + ".hlp");
             const auto translated = topics(html);
             QCOMPARE(translated.size(), english.size());
             QStringList ids;
