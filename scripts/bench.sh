@@ -216,7 +216,7 @@ idle_run() { # idle_run <True|False>
     local key=idle.music_off_pct
     if [ "$music" = True ]; then
         key=idle.music_on_pct
-        record music.streams "$(pactl list sink-inputs 2>/dev/null | grep -c 'application.name = "FluidSynth"' || true)"
+        record music.streams "$(pactl list sink-inputs 2>/dev/null | grep -c -E 'media.name = "(Music|FluidSynth output)"' || true)"
         record memory.game_idle_mb "$(awk '/^VmHWM/ { print $2 / 1024 }' "/proc/$pid/status")"
     fi
     kill "$pid"
