@@ -143,7 +143,7 @@ void FluidMidi::rewind()
                 m_playing = false;
         });
         if (!m_playing)
-            stop();
+            dropDriver();
         return;
     }
     // A fresh player starts at tick 0 whatever state the old one was in (playing, past the

@@ -28,13 +28,13 @@
 #   openlevel  OpenLevel of catalogue row 18, the largest level, from row 1
 #
 # Environment: BUILD_DIR (default <repo>/build-bench), RUNS (default 5), IDLE_RUNS (default
-# 3), IDLE_SECONDS (default 20). Raw figures of the last run go to $BUILD_DIR/bench/last-run.txt.
+# 5), IDLE_SECONDS (default 20). Raw figures of the last run go to $BUILD_DIR/bench/last-run.txt.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 runs=${RUNS:-5}
-idle_runs=${IDLE_RUNS:-3}
+idle_runs=${IDLE_RUNS:-5}
 idle_seconds=${IDLE_SECONDS:-20}
 figures=("$@")
 [ ${#figures[@]} -gt 0 ] || figures=(startup memory idle pegs openlevel)
