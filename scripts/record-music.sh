@@ -8,7 +8,7 @@
 #
 # Prints "newgame_to_sound_ms <ms>": from the New Game key to the first sound recorded (the
 # recorder's own start-up is measured and taken off). Compare two recordings with sox, e.g.
-#   sox out.wav -n stats; sox out.wav -n trim 94 2 stat    (the loop point of the tune)
+#   sox out.wav -n stats; sox out.wav -n trim 90 2 stat    (the loop point of the tune)
 set -euo pipefail
 
 [ $# -eq 3 ] || { echo "usage: $0 <program> <seconds> <out.wav>" >&2; exit 2; }
