@@ -5,6 +5,7 @@
 #include <fluidsynth.h>
 
 // Std
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>

@@ -63,53 +63,16 @@ watch=$build/bench/tintrix_startwatch
 # ------------------------------------------------------------------------------------------
 # A private world: settings, runtime folder, sound server and display
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tintrix-bench.XXXXXX")
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
-
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-export XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+. "$root/scripts/private-world.sh"
+private_world bench
 # Every run of the real program starts at rest: a tournament a run before left is not resumed.
 fresh_start() { rm -f "$XDG_DATA_HOME/tintrix/tournament.sav"; }
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_SCALE_FACTOR PULSE_SERVER
-export QT_QPA_PLATFORM=xcb QT_AUTO_SCREEN_SCALE_FACTOR=0 QT_ENABLE_HIGHDPI_SCALING=0
-export QT_LOGGING_RULES="qt.multimedia*=false"
-
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    --load=module-native-protocol-unix --load=module-null-sink --load=module-always-sink \
-    >"$work/pulseaudio.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
-    sleep 0.1
-done
 sound_server=yes
-pactl info >/dev/null 2>&1 || {
+private_sound_server || {
     sound_server=""
     log "no sound server could be started: the music cannot play, so the music figures measure a silent game"
 }
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || die "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset XAUTHORITY
+private_display || die "Xvfb did not start"
 
 raw=$build/bench/last-run.txt
 : >"$raw"

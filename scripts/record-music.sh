@@ -17,35 +17,12 @@ for tool in Xvfb openbox xdotool pulseaudio parec sox; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh, and sox)" >&2; exit 1; }
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tintrix-record.XXXXXX")
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/tintrix" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
-export QT_QPA_PLATFORM=xcb
+. "$(dirname "${BASH_SOURCE[0]}")/private-world.sh"
+private_world record
 # Music on, effects off: the recording holds the tune alone.
 printf '[preferences]\nmusic=True\nsound=False\n' >"$XDG_CONFIG_HOME/tintrix/tintrix.conf"
-
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-    --load=module-native-protocol-unix --load="module-null-sink rate=44100" --load=module-always-sink \
-    >"$work/pulseaudio.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break; sleep 0.1; done
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+private_sound_server rate=44100 || { echo "no sound server could be started" >&2; exit 1; }
+private_display || { echo "Xvfb did not start" >&2; exit 1; }
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
