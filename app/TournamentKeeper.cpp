@@ -9,6 +9,7 @@
 // Qt
 #include <QCoreApplication>
 #include <QDir>
+
 #include <QMessageBox>
 #include <QTimer>
 
@@ -42,9 +43,16 @@ QString Why(TournamentStore::Refusal refusal)
 TournamentKeeper::TournamentKeeper(Form1& board, HighScoreBook& scores, QString folder)
     : m_board(board), m_scores(scores), m_store(std::move(folder))
 {
+    m_scoresWait.setSingleShot(true);
+    m_scoresWait.setInterval(HighScoreBook::kRetryMs);
+    connect(&m_scoresWait, &QTimer::timeout, this, &TournamentKeeper::keep);
 }
 
-TournamentKeeper::~TournamentKeeper() { flush(); }
+TournamentKeeper::~TournamentKeeper()
+{
+    m_scores.setBeforeSave({});
+    flush();
+}
 
 void TournamentKeeper::tell(const QString& text)
 {
@@ -67,6 +75,7 @@ bool TournamentKeeper::Resume()
         return false;
     }
     connect(&m_board, &Form1::gameChanged, this, &TournamentKeeper::keep);
+    m_scores.setBeforeSave([this](const HighScoreEntry& entry, int sameOnDisk) { mark(entry, sameOnDisk); });
 
     const TournamentStore::Loaded loaded = m_store.load();
     if (loaded.refusal != TournamentStore::Refusal::None) {
@@ -79,9 +88,19 @@ bool TournamentKeeper::Resume()
     if (!loaded.game)
         return false;
     if (loaded.game->stage == SavedStage::Over) {
-        // The game had ended, perhaps before its score reached the table: offered now, once.
-        m_scores.RecordHighScore(loaded.game->score, loaded.game->level, &m_board);
-        m_store.remove();
+        // The game had ended, perhaps before its score reached the table: offered now, once;
+        // a game already named is entered under its name, unless the file holds it already.
+        const SavedGame& over = *loaded.game;
+        m_over = over;
+        if (!over.scoreMark) {
+            m_scores.RecordHighScore(over.score, over.level, &m_board);
+        } else {
+            const QString name = QString::fromUtf8(over.scoreMark->name);
+            if (m_scores.CountOnDisk({over.score, name, over.level}) <= over.scoreMark->sameBefore)
+                m_scores.RecordNamedScore(over.score, over.level, name, &m_board);
+        }
+        m_pending = true;
+        flush(); // let go now, or once the score is in the file
         return false;
     }
     return m_board.ResumeGame(*loaded.game);
@@ -100,11 +119,31 @@ void TournamentKeeper::flush()
     if (!m_pending)
         return;
     m_pending = false;
-    const std::optional<SavedGame> saved = m_board.game().Saved();
+    std::optional<SavedGame> saved = m_board.game().Saved();
+    if (saved && saved->stage == SavedStage::Over && m_over)
+        saved = m_over;
+    if (!saved && m_over && m_scores.savePending()) {
+        // The named score waits for another copy of the game: the marked game stays kept.
+        m_scoresWait.start();
+        return;
+    }
+    if (!saved || saved->stage != SavedStage::Over)
+        m_over.reset();
     if (saved)
         m_store.write(*saved);
     else
         m_store.remove();
+}
+
+void TournamentKeeper::mark(const HighScoreEntry& entry, int sameOnDisk)
+{
+    std::optional<SavedGame> over = m_over ? m_over : m_board.game().Saved();
+    if (!over || over->stage != SavedStage::Over)
+        return;
+    over->scoreMark = SavedGame::ScoreMark{entry.Name.toUtf8().toStdString(), sameOnDisk};
+    m_over = over;
+    // Now, not on the next pass of the event loop: the file is saved as soon as this returns.
+    m_store.write(*over);
 }
 
 } // namespace tintrix

@@ -41,6 +41,10 @@ std::uint32_t Crc32(std::string_view bytes)
     return ~crc;
 }
 
+// A marked game's name: twelve characters of at most four bytes; entries alike: the table's five.
+constexpr std::size_t kMaxMarkedNameBytes = 48;
+constexpr std::int64_t kMaxMarkedSame = 5;
+
 std::string HexOf(std::uint32_t value)
 {
     char text[8];
@@ -212,6 +216,12 @@ std::string EncodeSavedGame(const SavedGame& g)
     text += "level " + std::to_string(g.level) + "\n";
     text += "catalogue " + std::to_string(g.level == 0 ? 0 : CatalogueRowForLevel(g.level)) + "\n";
     text += "score " + std::to_string(g.score) + "\n";
+    if (g.stage == SavedStage::Over && g.scoreMark) {
+        text += "named " + std::to_string(g.scoreMark->sameBefore) + " ";
+        for (const char c : g.scoreMark->name)
+            text += HexOf(std::uint8_t(c)).substr(6);
+        text += "\n";
+    }
     if (g.stage == SavedStage::Playing || g.stage == SavedStage::Checking) {
         text += "row " + std::to_string(g.currentRow) + "\n";
         text += "secret " + ColoursText(g.secret) + "\n";
@@ -261,6 +271,25 @@ DecodedGame DecodeSavedGame(std::string_view bytes)
     g.level = int(*level);
     g.score = std::int32_t(*score);
 
+    if (g.stage == SavedStage::Over && lines.position() != body.size()) {
+        const auto named = lines.field("named");
+        const std::size_t blank = named ? named->find(' ') : std::string_view::npos;
+        if (blank == std::string_view::npos)
+            return damaged;
+        const auto same = Number(named->substr(0, blank));
+        const std::string_view hex = named->substr(blank + 1);
+        if (!same || *same > kMaxMarkedSame || hex.size() % 2 != 0 || hex.size() > 2 * kMaxMarkedNameBytes)
+            return damaged;
+        SavedGame::ScoreMark mark{{}, int(*same)};
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            std::uint32_t byte = 0;
+            if (std::from_chars(hex.data() + i, hex.data() + i + 2, byte, 16).ptr != hex.data() + i + 2
+                || HexOf(byte).substr(6) != hex.substr(i, 2))
+                return damaged;
+            mark.name += char(byte);
+        }
+        g.scoreMark = mark;
+    }
     if (g.stage == SavedStage::Playing || g.stage == SavedStage::Checking) {
         const auto row = lines.number("row");
         const auto secret = lines.field("secret");

@@ -34,6 +34,15 @@ struct SavedGame {
     std::vector<std::vector<int>> rows;
     /** Playing and Checking: rows 0..currentRow-1, what each feedback hole shows. */
     std::vector<std::vector<Peg>> feedback;
+    /** Over: the name the player gave this game's score, and how many entries just like it
+     *  (score, name and level) the high score file held just before it was saved there;
+     *  unset until the name is known. */
+    struct ScoreMark {
+        std::string name; ///< as the table keeps it, UTF-8
+        int sameBefore = 0;
+        bool operator==(const ScoreMark&) const = default;
+    };
+    std::optional<ScoreMark> scoreMark;
 
     bool operator==(const SavedGame&) const = default;
 };

@@ -157,11 +157,11 @@ bool TournamentStore::write(const SavedGame& game)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
         return false;
     if (m_beforeReplace)
-        m_beforeReplace();
+        m_beforeReplace(&game);
     if (QFileInfo(path).isSymLink() || !out.commit())
         return false;
     if (m_afterChange)
-        m_afterChange();
+        m_afterChange(&game);
     return true;
 }
 
@@ -173,11 +173,11 @@ bool TournamentStore::remove()
     if (info.isSymLink() || !info.isFile())
         return false;
     if (m_beforeReplace)
-        m_beforeReplace();
+        m_beforeReplace(nullptr);
     if (!QFile::remove(file()))
         return false;
     if (m_afterChange)
-        m_afterChange();
+        m_afterChange(nullptr);
     return true;
 }
 

@@ -62,8 +62,10 @@ public:
 
     [[nodiscard]] QString file() const;
     /** Test seams: before runs once a write's data is complete, before it replaces the file,
-     *  and before the file is removed; after runs once either has happened. */
-    void setHooks(std::function<void()> before, std::function<void()> after)
+     *  and before the file is removed; after runs once either has happened. Each is given
+     *  the game written, nullptr for a removal. */
+    using Hook = std::function<void(const SavedGame* game)>;
+    void setHooks(Hook before, Hook after)
     {
         m_beforeReplace = std::move(before);
         m_afterChange = std::move(after);
@@ -76,8 +78,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_claimed = false;
     bool m_frozen = false; // a refused file stayed under the name: never write over it
-    std::function<void()> m_beforeReplace;
-    std::function<void()> m_afterChange;
+    Hook m_beforeReplace;
+    Hook m_afterChange;
 };
 
 } // namespace tintrix

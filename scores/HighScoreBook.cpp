@@ -14,6 +14,9 @@
 #include <QStandardPaths>
 #include <QThread>
 
+// Std
+#include <algorithm>
+
 namespace tintrix {
 
 namespace {
@@ -107,6 +110,8 @@ void HighScoreBook::setNamePrompt(NamePrompt prompt) { m_namePrompt = std::move(
 
 void HighScoreBook::setNotice(Notice notice) { m_notice = std::move(notice); }
 
+void HighScoreBook::setBeforeSave(BeforeSave beforeSave) { m_beforeSave = std::move(beforeSave); }
+
 void HighScoreBook::setFallbackFolder(QString folder) { m_fallbackFolder = std::move(folder); }
 
 HighScoreStore HighScoreBook::store() const
@@ -144,12 +149,36 @@ void HighScoreBook::RecordHighScore(qint32 score, int level, QWidget* parent)
             return; // the player is leaving the game: nothing is recorded
         answer = *given;
     } while (!NameFits(answer));
-    const HighScoreEntry entry{score, TableName(answer), qint32(level)};
+    enter({score, TableName(answer), qint32(level)}, parent);
+}
+
+void HighScoreBook::RecordNamedScore(qint32 score, int level, const QString& name, QWidget* parent)
+{
+    if (score == 0)
+        return;
+    if (const std::optional<HighScoreTable> onDisk = store().read()) {
+        m_onDisk = *onDisk;
+        m_table = MergedTable(m_onDisk, m_unsaved);
+    }
+    if (PlaceForScore(m_table, score) != 0)
+        enter({score, TableName(name), qint32(level)}, parent);
+}
+
+void HighScoreBook::enter(const HighScoreEntry& entry, QWidget* parent)
+{
+    if (m_beforeSave)
+        m_beforeSave(entry, int(std::count(m_onDisk.places.begin(), m_onDisk.places.end(), entry)));
     m_unsaved.append(entry);
     // A waiting save may have finished while the player typed.
     m_table = MergedTable(m_onDisk, m_unsaved);
     m_parent = parent;
     saveUnsaved();
+}
+
+int HighScoreBook::CountOnDisk(const HighScoreEntry& entry) const
+{
+    const HighScoreTable onDisk = store().read().value_or(HighScoreTable{});
+    return int(std::count(onDisk.places.begin(), onDisk.places.end(), entry));
 }
 
 void HighScoreBook::retrySave()

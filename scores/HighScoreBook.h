@@ -69,6 +69,19 @@ public:
     static constexpr int kTellWaitingMs = 2000;
     static constexpr int kLastWaitMs = 8000; ///< how long the program's end waits
 
+    /** Enters a finished game whose name is known already (an ended game found at start-up),
+     *  as RecordHighScore does once the player has answered. */
+    void RecordNamedScore(qint32 score, int level, const QString& name, QWidget* parent);
+
+    /** How many entries of the high score file, as it is now, are exactly entry. */
+    [[nodiscard]] int CountOnDisk(const HighScoreEntry& entry) const;
+
+    /** Called for each entry the player has named, just before the table is saved with it,
+     *  with how many entries just like it the file held: whoever keeps the ended game marks
+     *  it, so that a game whose score reached the file is never entered twice. */
+    using BeforeSave = std::function<void(const HighScoreEntry& entry, int sameOnDisk)>;
+    void setBeforeSave(BeforeSave beforeSave);
+
     /** Replaces the "New High Score" input dialog (tests answer it directly). */
     void setNamePrompt(NamePrompt prompt);
     /** Replaces the information message box. */
@@ -79,6 +92,7 @@ public:
 private:
     [[nodiscard]] HighScoreStore store() const;
     /** Saves m_unsaved, or leaves it to the retry timer while another copy holds the lock. */
+    void enter(const HighScoreEntry& entry, QWidget* parent);
     void saveUnsaved();
     void retrySave();
 
@@ -95,6 +109,7 @@ private:
     QElapsedTimer m_waitingSince;
     NamePrompt m_namePrompt;
     Notice m_notice;
+    BeforeSave m_beforeSave;
 };
 
 } // namespace tintrix

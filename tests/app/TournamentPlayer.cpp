@@ -63,18 +63,13 @@ int main(int argc, char* argv[])
     TournamentKeeper keeper(fx.f(), *fx.program.scores, data);
 
     int saves = 0, pegs = 0;
-    // The keeper writes what the game holds at the moment of writing.
     keeper.store().setHooks(
-        [&] {
-            const std::optional<SavedGame> saved = fx.game().Saved();
-            Say(saved ? "W " + OneLine(saved) : QByteArray("W -")); // - : about to remove
+        [&](const SavedGame* saved) {
+            Say(saved ? "W " + OneLine(*saved) : QByteArray("W -")); // - : about to remove
             if (dieIn == "save" && ++saves == dieAt)
                 std::raise(SIGKILL);
         },
-        [&] {
-            const std::optional<SavedGame> saved = fx.game().Saved();
-            Say(saved ? "K " + OneLine(saved) : QByteArray("R"));
-        });
+        [&](const SavedGame* saved) { Say(saved ? "K " + OneLine(*saved) : QByteArray("R")); });
     QObject::connect(&fx.f(), &Form1::soundCue, [&](SoundCue cue) {
         if (cue == SoundCue::DropPeg && dieIn == "peg" && ++pegs == dieAt)
             std::raise(SIGKILL);

@@ -16,10 +16,14 @@ using namespace tintrix::test;
 
 namespace {
 
-/** The program as start-up leaves it, keeping its tournament in `data`. */
+/** The program as start-up leaves it, keeping its tournament in `data`; `before` runs just
+ *  before the tournament is resumed. */
 struct Run {
-    explicit Run(const QString& data) : keeper(fx.f(), *fx.program.scores, data)
+    explicit Run(const QString& data, const std::function<void(BoardFixture&)>& before = {})
+        : keeper(fx.f(), *fx.program.scores, data)
     {
+        if (before)
+            before(fx);
         resumed = keeper.Resume();
         fx.settle();
     }
@@ -92,12 +96,21 @@ private slots:
             BoardFixture& fx = again.fx;
             QVERIFY(again.resumed);
             QCOMPARE(fx.s().CurrentLevel, 2);
+            // Each time the save changes: whether it is the named game, and whether the high
+            // score file holds its score yet.
+            QStringList changes;
+            again.keeper.store().setHooks({}, [&](const SavedGame* saved) {
+                const bool named = saved && saved->scoreMark == SavedGame::ScoreMark{"TESTER", 0};
+                changes << QString("%1 %2").arg(named ? "named" : "-").arg(fx.program.scores->CountOnDisk({425, "TESTER", 2}));
+            });
             fx.act("EndGame")->trigger();
             fx.settle();
             QCOMPARE(fx.log.seen.mid(fx.log.seen.size() - 3),
                      (QStringList{"banner:SORRY!/GAME OVER", "reveal", "name"}));
             QCOMPARE(fx.program.scores->table().places[0], (HighScoreEntry{425, "TESTER", 2}));
             QVERIFY(WaitFor([&] { return !QFileInfo::exists(again.keeper.store().file()); }));
+            // Marked with the name before the file was saved; let go once it holds the score.
+            QCOMPARE(changes, (QStringList{"- 0", "named 0", "- 1"}));
         }
         Run later(data.path());
         QVERIFY(!later.resumed);
@@ -105,19 +118,44 @@ private slots:
     }
 
     // A game that had ended before its score reached the table is offered to it at start-up,
-    // never resumed.
+    // never resumed. One the player had named already is entered under that name without
+    // asking, unless the file holds it already (the program ended after saving the table but
+    // before letting the game go): a score is entered once, never twice, never lost.
+    void endedGameIsOfferedNotResumed_data()
+    {
+        QTest::addColumn<QString>("named");     // empty: not named yet
+        QTest::addColumn<int>("sameBefore");    // like entries in the file when it was named
+        QTest::addColumn<bool>("alreadySaved"); // the file holds one such entry at start-up
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QString>("inTable");
+        QTest::addColumn<int>("times");
+        QTest::newRow("not named yet") << "" << 0 << false << QStringList{"name"} << "TESTER" << 1;
+        QTest::newRow("named, not saved") << "ANNA" << 0 << false << QStringList{} << "ANNA" << 1;
+        QTest::newRow("named and saved") << "ANNA" << 0 << true << QStringList{} << "ANNA" << 1;
+        QTest::newRow("named, a like entry there before") << "ANNA" << 1 << true << QStringList{} << "ANNA" << 2;
+    }
     void endedGameIsOfferedNotResumed()
     {
+        QFETCH(QString, named);
+        QFETCH(int, sameBefore);
+        QFETCH(bool, alreadySaved);
         QTemporaryDir data;
         {
             TournamentStore store(data.path());
             QCOMPARE(store.claim(), TournamentStore::Claim::Mine);
-            QVERIFY(store.write(SavedGame{SavedStage::Over, 2, 425, 0, {}, {}, {}}));
+            SavedGame over{SavedStage::Over, 2, 425, 0, {}, {}, {}};
+            if (!named.isEmpty())
+                over.scoreMark = SavedGame::ScoreMark{named.toStdString(), sameBefore};
+            QVERIFY(store.write(over));
         }
-        Run run(data.path());
+        Run run(data.path(), [&](BoardFixture& fx) {
+            if (alreadySaved)
+                fx.program.scores->RecordNamedScore(425, 2, named, &fx.f());
+        });
         QVERIFY(!run.resumed);
-        QCOMPARE(run.fx.log.seen, QStringList{"name"});
-        QCOMPARE(run.fx.program.scores->table().places[0], (HighScoreEntry{425, "TESTER", 2}));
+        QTEST(run.fx.log.seen, "seen");
+        QFETCH(QString, inTable);
+        QTEST(run.fx.program.scores->CountOnDisk({425, inTable, 2}), "times");
         QCOMPARE(run.fx.game().phase(), Phase::Idle);
         QVERIFY(!QFileInfo::exists(run.keeper.store().file()));
     }

@@ -250,6 +250,41 @@ private slots:
         QCOMPARE(decoded.game == Kept(p.game), read);
     }
 
+    // An ended game the player has named keeps the name (in any script) and the count of like
+    // entries; only the written form of that line is read, and only on an ended game.
+    void namedEndedGameIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("as written") << QByteArray() << QByteArray() << true;
+        QTest::newRow("capital hex") << QByteArray(" c384") << QByteArray(" C384") << false;
+        QTest::newRow("half a byte") << QByteArray("45\n") << QByteArray("4\n") << false;
+        QTest::newRow("six like entries") << QByteArray("named 2") << QByteArray("named 6") << false;
+        QTest::newRow("no count") << QByteArray("named 2 ") << QByteArray("named ") << false;
+        QTest::newRow("a name too long") << QByteArray("45\n") << QByteArray("45" + QByteArray(96, 'a') + "\n") << false;
+        QTest::newRow("on a level won") << QByteArray("stage over\nlevel 2\ncatalogue 2")
+                                        << QByteArray("stage between\nlevel 1\ncatalogue 1") << false;
+        QTest::newRow("a level won, unnamed") << QByteArray("stage over\nlevel 2\ncatalogue 2\nscore 425\nnamed 2 c3844e4e45")
+                                              << QByteArray("stage between\nlevel 1\ncatalogue 1\nscore 425") << true;
+    }
+    void namedEndedGameIsKept()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(bool, read);
+        SavedGame over{SavedStage::Over, 2, 425, 0, {}, {}, {}};
+        over.scoreMark = SavedGame::ScoreMark{"\xc3\x84NNE", 2};
+        QByteArray body = QByteArray::fromStdString(EncodeSavedGame(over));
+        QVERIFY(body.contains("\nnamed 2 c3844e4e45\n"));
+        body.truncate(body.lastIndexOf("check "));
+        if (!from.isEmpty())
+            body.replace(from, to);
+        const DecodedGame decoded = DecodeSavedGame(View(Signed(body.toStdString())));
+        QCOMPARE(decoded.fault == SavedGameFault::None, read);
+        QCOMPARE(decoded.game == over, read && from.isEmpty());
+    }
+
     // What another program, a later version or nothing at all left there.
     void foreignFilesAreRefused_data()
     {
