@@ -122,8 +122,9 @@ void TournamentKeeper::flush()
     std::optional<SavedGame> saved = m_board.game().Saved();
     if (saved && saved->stage == SavedStage::Over && m_over)
         saved = m_over;
-    if (!saved && m_over && m_scores.savePending()) {
-        // The named score waits for another copy of the game: the marked game stays kept.
+    if (m_over && m_scores.savePending() && !(saved && saved->stage == SavedStage::Over)) {
+        // The named score waits for another copy of the game: the marked game stays kept,
+        // also over a new game, which is kept once the score is in the file.
         m_scoresWait.start();
         return;
     }

@@ -160,6 +160,38 @@ private slots:
         QVERIFY(!QFileInfo::exists(run.keeper.store().file()));
     }
 
+    // While another copy of the game saves the high score file, the ended game stays kept and
+    // named, also once a new game has begun; it is let go, and the new game kept, once its
+    // score is in the file.
+    void endedGameWaitsForTheHighScoreFile()
+    {
+        QTemporaryDir data;
+        Run run(data.path());
+        BoardFixture& fx = run.fx;
+        const auto kept = [&] {
+            QFile save(run.keeper.store().file());
+            const QByteArray bytes = save.open(QIODevice::ReadOnly) ? save.readAll() : QByteArray();
+            return DecodeSavedGame(std::string_view(bytes.constData(), std::size_t(bytes.size()))).game;
+        };
+        QLockFile other(fx.folder.path() + "/Hsl.hsl.lock");
+        QVERIFY(other.tryLock(0));
+        fx.newGame();
+        fx.win();
+        const qint32 score = fx.s().Score;
+        fx.act("EndGame")->trigger();
+        fx.settle();
+        QVERIFY(fx.program.scores->savePending());
+        const SavedGame named{SavedStage::Over, 2, score, 0, {}, {}, {}, SavedGame::ScoreMark{"TESTER", 0}};
+        QCOMPARE(kept(), std::optional(named));
+        fx.newGame();
+        fx.settle();
+        QCOMPARE(kept(), std::optional(named));
+        other.unlock();
+        QTRY_VERIFY_WITH_TIMEOUT(kept() && kept() == fx.game().Saved(), 10000);
+        QCOMPARE(kept()->stage, SavedStage::Playing);
+        QCOMPARE(fx.program.scores->CountOnDisk({score, "TESTER", 2}), 1);
+    }
+
     // Whatever is under the save's name and is not a tournament to trust stays as it was, moved
     // aside, the board at rest with one notice; the next game is saved again.
     void untrustedSaveIsMovedAside_data()
